@@ -1,0 +1,80 @@
+#pragma once
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+// Reader of every keyword text of the engine (building file, catalogue, defaults, limit values,
+// library files). The whole file is loaded into one normalised buffer and every question is a
+// substring search in it: find the key, then the next "=", then read the value after it.
+// Objects are read through sub-readers cut out of a reader.
+//
+// Conventions: positions are character offsets; position 0 means "not found" (a key at the very
+// first character is never found). Lookups return 0 (or a count) on success and -1 when the key
+// is absent. Numbers are read as C's "%d" and "%f" read them; a value that does not parse leaves
+// the destination as it was and the lookup still succeeds.
+class LeerBDL {
+public:
+    LeerBDL(); // a reader without text
+    explicit LeerBDL(const std::string& fichero);
+    // The building file's text immediately followed by the catalogue's text.
+    LeerBDL(const std::string& ficheroEdificio, const std::string& ficheroCatalogo);
+    // A reader over a text already in memory, normalised as a loaded file is (tests, sub-readers).
+    static std::unique_ptr<LeerBDL> desdeTexto(const std::string& texto);
+    virtual ~LeerBDL();
+    LeerBDL(const LeerBDL&) = delete;
+    LeerBDL& operator=(const LeerBDL&) = delete;
+
+    // One object of type `tipo` named `nombre` (with its double quotes), followed by the
+    // "SET-DEFAULT FOR <tipo>" block of the parent, if any. Never null: texto() is null when the
+    // object does not exist.
+    static std::unique_ptr<LeerBDL> objeto(const LeerBDL& padre, const std::string& tipo,
+                                           const std::string& nombre);
+    // The text from the first occurrence of `clave` up to the next "..".
+    static std::unique_ptr<LeerBDL> bloque(const LeerBDL& padre, const std::string& clave,
+                                           bool& encontrado);
+    // One "$LIBRARY-ENTRY" of a library file looked up in the library directory. An unopenable
+    // file is fatal ("Edificio mal definido. No se encuentra: " + file); a missing entry gives a
+    // reader without text.
+    static std::unique_ptr<LeerBDL> entradaLibreria(const std::string& fichero,
+                                                    const std::string& nombre,
+                                                    const std::string& tipo,
+                                                    const std::string& grupo);
+
+    int buscar(const std::string& s, int inicio) const;
+    int dameEntero(const std::string& clave, int& valor) const;
+    int dameReal(const std::string& clave, float& valor) const;
+    int dameCadena(const std::string& clave, std::string& valor) const;
+    // Lists: the vector grows to the count when shorter; an element that does not parse keeps the
+    // value it had (0 for a new element). Return the count, or -1 when the key is absent.
+    int dameLista(const std::string& clave, std::vector<float>& valores) const;
+    int dameListaCadenas(const std::string& clave, std::vector<std::string>& valores) const;
+    int dameValores(const std::string& clave, int n, std::vector<float>& valores) const; // 0 / -1
+    int dameListaValores(const std::string& clave, std::vector<float>& valores) const;
+    int dameDosListas(const std::string& clave, int n, std::vector<float>& primera,
+                      std::vector<float>& segunda) const; // 0 / -1
+    int numeroVertices() const;
+    void dameVertices(std::vector<std::pair<float, float>>& vertices, int n) const;
+
+    int cuentaObjetos(const std::string& tipo) const;
+    // Objects of the type from position `desde` up to `hasta` (-1: to the end of the text).
+    int cuentaObjetosAntes(int desde, int hasta, const std::string& tipo) const;
+    void inicioObjetos();
+    // Advances the cursor to the next object of the type and gives its name with double quotes;
+    // 0 on success, -1 when there is none.
+    int siguienteObjeto(std::string& nombre, const std::string& tipo);
+    // Start of the named object's header and start of the next object of the type after it
+    // (-1 when it is the last). 0 on success, -1 when the object does not exist.
+    int extensionObjeto(const std::string& tipo, const std::string& nombre, int& inicio,
+                        int& fin) const;
+    int extensionObjeto2(const std::string& tipo1, const std::string& tipo2,
+                         const std::string& nombre, int& inicio, int& fin) const;
+
+    const char* texto() const; // null when the reader has no text
+    int longitud() const;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+    friend struct LeerBDLAcceso;
+};

@@ -1,0 +1,168 @@
+#include "shell/TPrincipal.h"
+
+#include <cstdio>
+#include <sys/stat.h>
+
+#include "climate/Excitacion.h"
+#include "climate/Meteo.h"
+#include "compliance/ComprobarRequisitos.h"
+#include "geometry/Edificio.h"
+#include "input/Global2.h"
+#include "input/LeerBDL.h"
+#include "input/ListaSchedule.h"
+#include "input/ValoresPorDefecto.h"
+#include "shell/Consola.h"
+#include "shell/Directorios.h"
+#include "shell/Globales.h"
+
+namespace {
+constexpr int kEtapas = 8;
+
+// The platform's file-existence test: false for directories.
+bool existeFichero(const std::string& ruta) {
+    struct stat st;
+    return !ruta.empty() && ::stat(ruta.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+}
+} // namespace
+
+TPrincipal::TPrincipal(std::string ejecutable)
+    : ejecutable_(std::move(ejecutable)), visible_(Consola::esTerminal()) {}
+
+TPrincipal::~TPrincipal() {
+    liberar();
+}
+
+void TPrincipal::PonerArgumentos(const std::string& bdl, const std::string& clima,
+                                 const std::string& zona, const std::string& resultados,
+                                 const std::string& limites, const std::string& defectos) {
+    FicheroBDL = bdl;
+    FicheroClima = clima;
+    ZonaClimatica = zona;
+    FicheroResultados = resultados;
+    FicheroLimites = limites;
+    FicheroDefectos = defectos;
+}
+
+// Console progress: caption, label and a bar redrawn in place on standard error.
+void TPrincipal::avanzar(int etapa, const char* texto) {
+    if (!visible_) return;
+    label_ = texto;
+    const int ancho = 30;
+    int lleno = etapa * ancho / kEtapas;
+    std::string barra(static_cast<std::size_t>(lleno), '#');
+    barra.append(static_cast<std::size_t>(ancho - lleno), '.');
+    std::string linea =
+        "\r" + caption_ + (caption_.empty() ? "" : " | ") + label_ + " [" + barra + "]";
+    std::fputs(Consola::aUtf8(linea).c_str(), stderr);
+    if (etapa >= kEtapas) std::fputc('\n', stderr);
+    std::fflush(stderr);
+}
+
+void TPrincipal::Calcular() {
+    // 1-3: directories and the error-log path.
+    directorios_ = &Directorios::instancia();
+    directorios_->registrar("Exe", Directorios::extraerDirectorio(ejecutable_));
+    directorios_->registrar("Dat", Directorios::extraerDirectorio(FicheroBDL));
+    directorios_->registrar("Met", Directorios::extraerDirectorio(FicheroClima));
+    directorios_->registrar("Lib", Directorios::extraerDirectorio(FicheroLimites));
+    directorios_->registrar("Res", Directorios::extraerDirectorio(FicheroResultados));
+    directorios_->registrar("Tmp", Directorios::extraerDirectorio(FicheroResultados));
+    std::string rutaErrorLog = directorios_->rutaTmp("Error.log");
+
+    // 4: the run hub.
+    global_ = std::make_unique<Global2>(rutaErrorLog);
+    gGlobal2 = global_.get();
+    global_->ponerModo("DEMANDA");
+    avanzar(1, "Lectura de datos...");
+
+    // 5: every input must exist.
+    auto exige = [this](const std::string& ruta) {
+        global_->comprobar(existeFichero(ruta), "El fichero " + ruta + " no existe");
+    };
+    exige(FicheroBDL);
+    exige(FicheroClima);
+    exige(FicheroLimites);
+    FicheroDefectos = directorios_->rutaLib(FicheroDefectos);
+    exige(FicheroDefectos);
+    std::string catalogo = directorios_->rutaLib("BDCatalogo.bdc");
+    exige(catalogo);
+
+    // 6-8: readers, defaults and calculation parameters.
+    bdl_ = std::make_unique<LeerBDL>(FicheroBDL, catalogo);
+    gLeerBDL = bdl_.get();
+    defectos_ = std::make_unique<ValoresPorDefecto>(FicheroDefectos);
+    gDefectos = defectos_.get();
+    global_->leerParametros(*bdl_, FicheroResultados);
+
+    // 9
+    caption_ = "Limitaci\xF3n de demanda energ\xE9tica de edificios CTE-HE";
+    avanzar(2, "Comprobaci\xF3n de requerimientos minimos...");
+
+    // 10-12: solar excitation, schedules, building model.
+    excitacion_ = std::make_unique<Excitacion>(FicheroClima, 1);
+    gExcitacion = excitacion_.get();
+    schedules_ = std::make_unique<ListaSchedule>(*bdl_);
+    gSchedules = schedules_.get();
+    avanzar(3, "Modelo del edificio...");
+    edificio_ = std::make_unique<Edificio>("INDIRECTO", "DEMANDA", FicheroClima);
+    gEdificio = edificio_.get();
+
+    // 13-14: climate and interior conditions.
+    avanzar(5, "Clima...");
+    meteo_ = std::make_unique<Meteo>();
+    meteo_->leerClima(FicheroClima);
+    meteo_->valoresMensuales();
+    float Te[12], HRe[12], Ti[12], HRi[12];
+    for (int m = 0; m < 12; ++m) {
+        Te[m] = meteo_->temperaturaMensual[m];
+        HRe[m] = meteo_->humedadMensual[m];
+        Ti[m] = 20.0f;
+        HRi[m] = 75.0f;
+    }
+
+    // 15: the minimum-requirements check.
+    avanzar(6, "Comprobaci\xF3n de requerimientos minimos...");
+    ComprobarRequisitos(*edificio_, Te, meteo_->temperaturaAnual, Ti, HRe, HRi, ZonaClimatica,
+                        FicheroLimites);
+
+    // 16: destruction in order; the hub's destruction writes the verdict.
+    avanzar(7, "Veredicto...");
+    meteo_.reset();
+    edificio_.reset();
+    gEdificio = nullptr;
+    defectos_.reset();
+    gDefectos = nullptr;
+    global_.reset();
+    gGlobal2 = nullptr;
+    bdl_.reset();
+    gLeerBDL = nullptr;
+    Directorios::liberar();
+    directorios_ = nullptr;
+    avanzar(kEtapas, "Fin");
+    schedules_.reset();
+    gSchedules = nullptr;
+    excitacion_.reset();
+    gExcitacion = nullptr;
+}
+
+void TPrincipal::liberar() {
+    // A failed run: the hub no longer writes a verdict (its error service closed the files).
+    if (global_) global_->cerrarSinVeredicto("");
+    meteo_.reset();
+    edificio_.reset();
+    schedules_.reset();
+    excitacion_.reset();
+    defectos_.reset();
+    global_.reset();
+    bdl_.reset();
+    gEdificio = nullptr;
+    gSchedules = nullptr;
+    gExcitacion = nullptr;
+    gDefectos = nullptr;
+    gGlobal2 = nullptr;
+    gLeerBDL = nullptr;
+    if (directorios_) Directorios::liberar();
+    directorios_ = nullptr;
+    if (visible_ && !label_.empty()) std::fputc('\n', stderr);
+    label_.clear();
+}

@@ -1,0 +1,48 @@
+#pragma once
+#include <memory>
+#include <string>
+
+class Directorios;
+class Global2;
+class LeerBDL;
+class ValoresPorDefecto;
+class Excitacion;
+class ListaSchedule;
+class Edificio;
+class Meteo;
+
+// The run's progress display and its run driver. On a terminal it shows a caption, a label and a
+// progress bar on standard error; otherwise (a host application reading standard error) it shows
+// nothing, so that standard error carries only fatal messages.
+class TPrincipal {
+public:
+    explicit TPrincipal(std::string ejecutable);
+    ~TPrincipal();
+
+    void PonerArgumentos(const std::string& bdl, const std::string& clima, const std::string& zona,
+                         const std::string& resultados, const std::string& limites,
+                         const std::string& defectos);
+    // Runs one complete calculation; a fatal error unwinds as ErrorFatal.
+    void Calcular();
+    // Releases what a failed run left, without writing a verdict.
+    void liberar();
+
+    std::string FicheroBDL, FicheroClima, ZonaClimatica, FicheroResultados, FicheroLimites,
+        FicheroDefectos = "defectos.inp";
+    int Ticks = 0;
+
+private:
+    void avanzar(int etapa, const char* texto);
+
+    std::string ejecutable_;
+    Directorios* directorios_ = nullptr;
+    std::string caption_, label_;
+    bool visible_ = false;
+    std::unique_ptr<Global2> global_;
+    std::unique_ptr<LeerBDL> bdl_;
+    std::unique_ptr<ValoresPorDefecto> defectos_;
+    std::unique_ptr<Excitacion> excitacion_;
+    std::unique_ptr<ListaSchedule> schedules_;
+    std::unique_ptr<Edificio> edificio_;
+    std::unique_ptr<Meteo> meteo_;
+};

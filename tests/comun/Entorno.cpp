@@ -1,0 +1,90 @@
+#include "comun/Entorno.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "input/Global2.h"
+#include "input/ValoresPorDefecto.h"
+#include "shell/Globales.h"
+
+DirectorioTemporal::DirectorioTemporal() {
+    std::string plantilla = "/tmp/envolvente-XXXXXX";
+    if (!mkdtemp(plantilla.data())) throw std::runtime_error("mkdtemp");
+    ruta_ = plantilla;
+}
+
+DirectorioTemporal::~DirectorioTemporal() {
+    std::string orden = "rm -rf '" + ruta_ + "'";
+    if (std::system(orden.c_str()) != 0) std::perror("rm");
+}
+
+std::string DirectorioTemporal::escribir(const std::string& nombre,
+                                         const std::string& contenido) const {
+    std::string r = fichero(nombre);
+    std::ofstream f(r, std::ios::binary);
+    f << contenido;
+    return r;
+}
+
+std::string leerFichero(const std::string& ruta) {
+    std::ifstream f(ruta, std::ios::binary);
+    std::ostringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+bool existe(const std::string& ruta) {
+    struct stat st;
+    return ::stat(ruta.c_str(), &st) == 0;
+}
+
+HubDePrueba::HubDePrueba(const std::string& rutaErrorLog)
+    : global_(std::make_unique<Global2>(rutaErrorLog)), globalPrevio_(gGlobal2),
+      defectosPrevios_(gDefectos) {
+    gGlobal2 = global_.get();
+}
+
+HubDePrueba::~HubDePrueba() {
+    global_->cerrarSinVeredicto("");
+    gGlobal2 = globalPrevio_;
+    gDefectos = defectosPrevios_;
+}
+
+void HubDePrueba::ponerDefectos(std::unique_ptr<ValoresPorDefecto> d) {
+    defectos_ = std::move(d);
+    gDefectos = defectos_.get();
+}
+
+ResultadoEjecucion ejecutarMotor(const std::string& argumentos, const std::string& directorio) {
+    ResultadoEjecucion r;
+    int tubo[2];
+    if (pipe(tubo) != 0) return r;
+    pid_t pid = fork();
+    if (pid == 0) {
+        dup2(tubo[1], 2);
+        close(tubo[0]);
+        close(tubo[1]);
+        if (chdir(directorio.c_str()) != 0) _exit(127);
+        if (argumentos.empty())
+            execl(ENVOLVENTE_EXE, ENVOLVENTE_EXE, static_cast<char*>(nullptr));
+        else
+            execl(ENVOLVENTE_EXE, ENVOLVENTE_EXE, argumentos.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(tubo[1]);
+    char buf[4096];
+    ssize_t n;
+    while ((n = read(tubo[0], buf, sizeof buf)) > 0)
+        r.salidaError.append(buf, static_cast<std::size_t>(n));
+    close(tubo[0]);
+    int estado = 0;
+    waitpid(pid, &estado, 0);
+    r.codigo = WIFEXITED(estado) ? WEXITSTATUS(estado) : -1;
+    return r;
+}

@@ -1,0 +1,51 @@
+#pragma once
+#include <memory>
+#include <string>
+
+class Global2;
+class ValoresPorDefecto;
+
+// Test helpers: a temporary directory per test, files written into it, and a run hub published
+// as gGlobal2 for in-process tests of the engine's parts.
+class DirectorioTemporal {
+public:
+    DirectorioTemporal();
+    ~DirectorioTemporal();
+    const std::string& ruta() const { return ruta_; }
+    // Path of a file inside the directory (with the separator).
+    std::string fichero(const std::string& nombre) const { return ruta_ + "/" + nombre; }
+    // Writes the bytes to a file of the directory and returns its path.
+    std::string escribir(const std::string& nombre, const std::string& contenido) const;
+
+private:
+    std::string ruta_;
+};
+
+std::string leerFichero(const std::string& ruta);
+bool existe(const std::string& ruta);
+
+// Publishes a fresh Global2 (and, optionally, defaults) as the run globals for one test;
+// restores the previous ones on destruction. The error log goes to the given path.
+class HubDePrueba {
+public:
+    explicit HubDePrueba(const std::string& rutaErrorLog = "/dev/null");
+    ~HubDePrueba();
+    Global2& global() { return *global_; }
+    // Installs a defaults object (ownership taken) as gDefectos.
+    void ponerDefectos(std::unique_ptr<ValoresPorDefecto> d);
+
+private:
+    std::unique_ptr<Global2> global_;
+    std::unique_ptr<ValoresPorDefecto> defectos_;
+    Global2* globalPrevio_;
+    ValoresPorDefecto* defectosPrevios_;
+};
+
+// Result of running the built executable.
+struct ResultadoEjecucion {
+    int codigo = -1;
+    std::string salidaError;
+};
+// Runs build/envolvente with the argument string (split on blanks into argv as a shell would
+// not: the string is passed as one argument) in the working directory.
+ResultadoEjecucion ejecutarMotor(const std::string& argumentos, const std::string& directorio);
