@@ -59,7 +59,13 @@ JerarquiaVolumenes::JerarquiaVolumenes(const std::vector<PoliArea*>& poligonos) 
             }
         }
         p.finAristas = static_cast<int>(aristas_.size());
-        if (p.finAristas == p.primeraArista) continue;
+        bool finito = std::isfinite(p.d);
+        for (int e = 0; e < 3; ++e) finito = finito && std::isfinite(bmax[e] - bmin[e]);
+        if (p.finAristas == p.primeraArista || !finito) {
+            // Nothing to hit (no edges, or coordinates that are not numbers).
+            aristas_.resize(static_cast<std::size_t>(p.primeraArista));
+            continue;
+        }
         poligonos_.push_back(p);
         for (int e = 0; e < 3; ++e) cajas.push_back(bmin[e] - kHolgura);
         for (int e = 0; e < 3; ++e) cajas.push_back(bmax[e] + kHolgura);
