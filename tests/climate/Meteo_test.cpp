@@ -361,3 +361,26 @@ TEST_F(MeteoTest, BinarioCortadoLeeSoloLosRegistrosCompletos) {
     EXPECT_EQ(n.horasLeidas, 0);
     EXPECT_EQ(n.latitud, 0.0f);
 }
+
+TEST_F(MeteoTest, BinarioConBytesArbitrariosDaNumerosFinitos) {
+    // Random words decode to absurd but finite values; the block numbers in the headers do not
+    // match, so every hour reloads its record.
+    std::string basura(24 * 6208, '\0');
+    unsigned x = 12345u;
+    for (char& c : basura) {
+        x = x * 1103515245u + 12345u;
+        c = static_cast<char>(x >> 24);
+    }
+    Meteo m;
+    m.leerClima(dir.escribir("basura.bin", basura));
+    m.valoresMensuales();
+    EXPECT_EQ(m.horasLeidas, 8760);
+    for (const auto* s : {&m.temperatura, &m.humedad, &m.radiacionDirecta, &m.radiacionDifusa,
+                          &m.cenit, &m.azimut, &m.velocidadViento, &m.direccionViento})
+        for (float v : *s) ASSERT_TRUE(std::isfinite(v));
+    for (int i = 0; i < 12; ++i) {
+        EXPECT_TRUE(std::isfinite(m.humedadMensual[i]));
+        EXPECT_GE(m.humedadMensual[i], 0.0f);
+        EXPECT_LE(m.humedadMensual[i], 100.0f);
+    }
+}
