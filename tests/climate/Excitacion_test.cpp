@@ -181,4 +181,13 @@ TEST_F(ExcitacionTest, SeCalculaUnaVezPorEjecucion) {
     EXPECT_EQ(e.modo, 0);
 }
 
+TEST(ExcitacionPosicionSolar, ReenviaAlCalculoDelSol) {
+    // Latitude 40°, 21 June at solar noon: the sun due south, zenith about 40 - 23.45 = 16.6°.
+    float az = -1, alt = -1, cen = -1;
+    Excitacion::posicionSolar(40.0f, 6, 21, 12.0f, az, alt, cen);
+    EXPECT_NEAR(az, 0.0f, 1e-3);
+    EXPECT_NEAR(cen, 16.6f, 0.1f);
+    EXPECT_NEAR(alt + cen, 90.0f, 1e-4);
+}
+
 } // namespace
