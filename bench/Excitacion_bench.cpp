@@ -10,6 +10,8 @@
 #include "climate/Excitacion.h"
 #include "geometry/JerarquiaVolumenes.h"
 #include "geometry/PoliArea.h"
+#include "input/Global2.h"
+#include "shell/Globales.h"
 
 namespace {
 
@@ -114,5 +116,24 @@ BENCHMARK(BM_VisionCieloEscala)
     ->Arg(14)
     ->Unit(benchmark::kMillisecond)
     ->Complexity();
+
+// Extended mode: the view factors between the exterior surfaces and the inversion of the
+// inter-reflection matrix grow with the square and the cube of their number; measured on 3 × 3
+// towers (90 spaces, about 730 exterior surfaces).
+void BM_VisionCieloExtendido(benchmark::State& state) {
+    EdificioSintetico e(3, 3, 10);
+    Global2 hub("/dev/null");
+    Global2* previo = gGlobal2;
+    gGlobal2 = &hub;
+    for (auto _ : state) {
+        Excitacion x("clima.bin", 1);
+        x.registrar(e.exteriores, e.todas, e.ventanas, {});
+        x.calcularVisionCielo("VERDANIUM");
+        benchmark::DoNotOptimize(x.matrizInterreflexion().data());
+    }
+    gGlobal2 = previo;
+    state.counters["exteriores"] = static_cast<double>(e.exteriores.size());
+}
+BENCHMARK(BM_VisionCieloExtendido)->Unit(benchmark::kMillisecond);
 
 } // namespace
