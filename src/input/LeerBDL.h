@@ -68,6 +68,9 @@ public:
     // finds the next object at or after it and leaves it one character past that object's type.
     int cursor() const;
     void ponerCursor(int posicion);
+    // The names (with double quotes) of every object of the type, in text order: what
+    // inicioObjetos and cuentaObjetos calls of siguienteObjeto give, without moving the cursor.
+    std::vector<std::string> nombresObjetos(const std::string& tipo) const;
     // Advances the cursor to the next object of the type and gives its name with double quotes;
     // 0 on success, -1 when there is none.
     int siguienteObjeto(std::string& nombre, const std::string& tipo);
