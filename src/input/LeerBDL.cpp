@@ -410,10 +410,15 @@ LeerBDL::LeerBDL(const std::string& fichero) : impl_(std::make_unique<Impl>()) {
 LeerBDL::LeerBDL(const std::string& ficheroEdificio, const std::string& ficheroCatalogo)
     : impl_(std::make_unique<Impl>()) {
     for (const std::string* f : {&ficheroEdificio, &ficheroCatalogo}) {
-        std::string bytes;
+        std::string bytes, pieza;
         if (!leerBytes(*f, bytes)) continue;
         try {
-            normalizar(bytes.data(), bytes.size(), impl_->t);
+            // Each file is normalised on its own: a blank ending the building file and one
+            // starting the catalogue both stay.
+            normalizar(bytes.data(), bytes.size(), pieza);
+            bytes.clear();
+            bytes.shrink_to_fit();
+            impl_->t += pieza;
         } catch (const std::bad_alloc&) {
             sinMemoria();
         }
