@@ -128,6 +128,15 @@ TEST(LeerBDLListas, DameListaAndStrings) {
     EXPECT_EQ(w, (std::vector<float>{1, 2, 9, 9}));
 }
 
+TEST(LeerBDLListas, StringListEndsOnlyAtAClosingParenthesisRightAfterAQuote) {
+    std::vector<std::string> s;
+    // ")" two characters after the closing quote ends the list.
+    EXPECT_EQ(de(" N = ( \"A\", \"B\" )\n M = \"C\"\n")->dameListaCadenas("N", s), 2);
+    // Written on the next line, it stands four characters after: the reading goes on.
+    EXPECT_EQ(de(" N = ( \"A\", \"B\"\n)\n M = \"C\"\n")->dameListaCadenas("N", s), 3);
+    EXPECT_EQ(s[2], "\"C\"");
+}
+
 TEST(LeerBDLListas, DameValoresRepeatsAndShortLists) {
     std::vector<float> v;
     EXPECT_EQ(de(" VALUES = ( 1, &D, 3 )")->dameValores("VALUES", 5, v), 0);
@@ -169,6 +178,11 @@ TEST(LeerBDLListas, DameDosListas) {
     EXPECT_EQ(de(" P = ( 1, 2 ) ( 3, 4 )")->dameDosListas("P", 2, a, b), 0);
     EXPECT_EQ(a, (std::vector<float>{1, 2}));
     EXPECT_EQ(b, (std::vector<float>{3, 4}));
+    // Without a second list after the first, the one after "V1" is read.
+    auto r = de(" \"P\" = POLYGON\n V1 = ( 7, 8 )\n..\n OTRO\n P = ( 1, 2 )\n");
+    EXPECT_EQ(r->dameDosListas("P =", 2, a, b), 0);
+    EXPECT_EQ(a, (std::vector<float>{1, 2}));
+    EXPECT_EQ(b, (std::vector<float>{7, 8}));
 }
 
 TEST(LeerBDLListas, Vertices) {

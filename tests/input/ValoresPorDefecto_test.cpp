@@ -45,6 +45,42 @@ TEST_F(Defectos, OnlyUnheatedNamesGivesTheBuiltInFallbacks) {
     EXPECT_TRUE(d->puentes.empty());
     EXPECT_EQ(d->noHabitables, (std::vector<std::string>{"\"GARAJE\"", "\"TRASTERO\""}));
     EXPECT_FALSE(d->hcint.presente);
+    EXPECT_EQ(d->tIniFiniteDifferences, 22.0f);
+    EXPECT_EQ(d->tauMuroAncho, 540000.0f);
+    EXPECT_EQ(d->nfrMuros, 100);
+    EXPECT_EQ(d->eigenRatio, 50.0f);
+    EXPECT_EQ(d->absCorta, 0.7f);
+    EXPECT_EQ(d->emisividad, 0.9f);
+    EXPECT_EQ(d->vapourDiffusivityFactor, 1.0f);
+    EXPECT_EQ(d->alturaForjado, 0.2f);
+    EXPECT_EQ(d->deltapEnsayoPermeabilidad, 100.0f);
+    EXPECT_EQ(d->conParticion, 0.8f);
+    EXPECT_EQ(d->denParticion, 1500.0f);
+    EXPECT_EQ(d->shParticion, 800.0f);
+    EXPECT_EQ(d->thParticion, 0.1f);
+    EXPECT_EQ(d->resParticion, 0.0f);
+    EXPECT_EQ(d->rvParticion, 1.0f);
+    EXPECT_EQ(d->toleranciaPtl, 0.001f);
+    EXPECT_EQ(d->tolHorFrenteForjado, 30.0f);
+    EXPECT_EQ(d->groundK, 2.0f);
+    EXPECT_EQ(d->groundL, 1.0f);
+    EXPECT_EQ(d->groundSh, 1000.0f);
+    EXPECT_EQ(d->groundRv, 1.0f);
+    EXPECT_EQ(d->groundEit, 0.0f);
+}
+
+TEST_F(Defectos, KeysWithASeparatorAreSearchedWithIt) {
+    // "NFRMUROS=5" lacks the " =" of the key: not found. "HCINT-HOR" standing before "HCINT"
+    // is what a plain "HCINT" finds.
+    auto d = leer(std::string(kNoHabitables) +
+                  " NFRMUROS=5\n EIGENRATIO = 7\n HCINT-HOR = 5\n HCINT = 3\n"
+                  " GROUND-RO = 1800\n GROUND-R = 0.3\n");
+    EXPECT_EQ(d->nfrMuros, 100);
+    EXPECT_EQ(d->eigenRatio, 7.0f);
+    EXPECT_EQ(d->hcint.valor, 5.0f);
+    EXPECT_EQ(d->hcintHor.valor, 5.0f);
+    EXPECT_EQ(d->groundRo, 1800.0f);
+    EXPECT_EQ(d->groundR, 1800.0f);
 }
 
 TEST_F(Defectos, MissingRequiredKeyStopsNamingKeyAndFile) {
