@@ -231,7 +231,9 @@ TEST(Muro1D, FuncionesDeUsuario) {
     REQUIERE_LECTOR(e);
     std::vector<FuncionUsuario> funciones(2);
     funciones[0].nombre = "\"F-CONV\"";
+    funciones[0].expresion = "5 + 4";
     funciones[1].nombre = "\"F-ABS\"";
+    funciones[1].expresion = "0.6";
     e.global().definirFunciones(std::move(funciones));
     e.edificio(R"(
 "W1" = EXTERIOR-WALL
