@@ -23,6 +23,9 @@ public:
     // Glass fraction x g + 0.04 x frame fraction x frame U x frame absorptance.
     float factorSolarModificado() const;
     float factorSolarModificadoVerano() const;
+    // The glazing's normal-incidence absorptance and transmittance, passed through.
+    float absortanciaNormalVidrio() const { return vidrio->absortanciaNormal(); }
+    float transmitanciaNormalVidrio() const { return vidrio->transmitanciaNormal(); }
     // (frame fraction x frame U + glass fraction x Ug) x A; the films do not enter.
     float UA() const override;
     void calcularH(float& H, float hOut, float hIn) const override;
