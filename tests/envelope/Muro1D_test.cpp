@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "EntornoEnvolvente.h"
+#include "climate/Excitacion.h"
 
 namespace {
 // A wall of 0.1 m at 0.5 W/mK plus a resistance-only layer of 0.5 m2K/W.
@@ -355,4 +356,18 @@ TEST(Muro1D, ParticionDetectada) {
     float H = 0.0f;
     q.calcularH(H, 7.7f, 7.7f);
     EXPECT_NEAR(H, 5.0f / (1.0f / 1.3f + 2.0f / 7.7f), 1e-5f);
+}
+
+TEST(Muro1D, ParticionConMetodoDirectoEsFatal) {
+    EntornoEnvolvente e;
+    Excitacion excitacion("clima.bin", 1);
+    excitacion.ponerMetodoDirecto(1);
+    Excitacion* previa = gExcitacion;
+    gExcitacion = &excitacion;
+    std::string log = e.fatal([] { Muro1D p(0, {1.0f, 4.0f}, {-1, -2}); });
+    gExcitacion = previa;
+    EXPECT_EQ(log, "EXCEPCION GRAVE: Se esta utilizando con metodo directo la detecci\xF3n "
+                   "autom\xE1tica de cerramientos interiores (particiones). Deberia seleccionar en "
+                   "el fichero de valores por defecto INTERNAL-PARTITIONS = DIRECTO El programa "
+                   "se cerrar\xE1");
 }
