@@ -56,10 +56,18 @@ public:
     int numeroVertices() const;
     void dameVertices(std::vector<std::pair<float, float>>& vertices, int n) const;
 
+    // An object of type T is an occurrence of the keyword T preceded by the tail of a header
+    // (double quote, any character, "=", blank) and followed by a blank, tab, line end or the end
+    // of the text, so that SPACE never matches SPACE-CONDITIONS. T may be given with or without
+    // a trailing blank ("SPACE" or "SPACE ").
     int cuentaObjetos(const std::string& tipo) const;
     // Objects of the type from position `desde` up to `hasta` (-1: to the end of the text).
     int cuentaObjetosAntes(int desde, int hasta, const std::string& tipo) const;
     void inicioObjetos();
+    // The iteration cursor, to walk the objects of a range (see extensionObjeto): siguienteObjeto
+    // finds the next object at or after it and leaves it one character past that object's type.
+    int cursor() const;
+    void ponerCursor(int posicion);
     // Advances the cursor to the next object of the type and gives its name with double quotes;
     // 0 on success, -1 when there is none.
     int siguienteObjeto(std::string& nombre, const std::string& tipo);
@@ -73,7 +81,12 @@ public:
     const char* texto() const; // null when the reader has no text
     int longitud() const;
 
+    // Object queries go through an index of object headers built on first use; without it they
+    // rescan the text. Both give the same answers (the switch exists for checking that).
+    void usarIndice(bool si);
+
 private:
+    struct Indice;
     struct Impl;
     std::unique_ptr<Impl> impl_;
     friend struct LeerBDLAcceso;
