@@ -625,6 +625,12 @@ void Edificio::crearZonas(const std::string& modo) {
         condicionPorNombre.emplace(nombresCondiciones[i], static_cast<int>(i));
     for (std::size_t i = 0; i < nombresSistemas.size(); ++i)
         sistemaPorNombre.emplace(nombresSistemas[i], static_cast<int>(i));
+    // The default entries have no object of their own: a space names them as a word or, like
+    // every other entry, between double quotes.
+    condicionPorNombre.emplace("\"" + nombresCondiciones.back() + "\"",
+                               static_cast<int>(nombresCondiciones.size()) - 1);
+    sistemaPorNombre.emplace("\"" + nombresSistemas.back() + "\"",
+                             static_cast<int>(nombresSistemas.size()) - 1);
 
     for (std::size_t i = 0; i < espacios.size(); ++i) {
         Espacio& e = espacios[i];
