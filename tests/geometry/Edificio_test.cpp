@@ -74,8 +74,8 @@ std::string ventana(const std::string& nombre, float x, float y, float ancho, fl
 // globals afterwards.
 class Entorno {
 public:
-    explicit Entorno(const std::string& texto)
-        : bdl_(LeerBDL::desdeTexto(texto + kComun)), bdlPrevio_(gLeerBDL) {
+    explicit Entorno(const std::string& texto) : Entorno(LeerBDL::desdeTexto(texto + kComun)) {}
+    explicit Entorno(std::unique_ptr<LeerBDL> bdl) : bdl_(std::move(bdl)), bdlPrevio_(gLeerBDL) {
         gLeerBDL = bdl_.get();
         std::string defectos = std::string(ENVOLVENTE_FUENTES) + "/examples/lib/defectos.inp";
         if (existe(defectos)) hub_.ponerDefectos(std::make_unique<ValoresPorDefecto>(defectos));
@@ -611,6 +611,43 @@ TEST(EdificioTest, ModoDeParticiones) {
         EXPECT_TRUE(ed->particionesSobrescribir);
         EXPECT_FALSE(ed->particionesDirecto);
     }
+}
+
+// ------------------------------------------------------------------ the sample building
+
+TEST(EdificioTest, ViviendaDeEjemplo) {
+    Entorno e(
+        std::make_unique<LeerBDL>(std::string(ENVOLVENTE_FUENTES) + "/examples/edificio.bdl"));
+    auto ed = e.construir();
+    ASSERT_EQ(ed->numEspacios(), 9);
+    ASSERT_EQ(ed->plantas.size(), 2u);
+    EXPECT_EQ(e.global().claseHigrometria, 3.0f);
+    // 10 windows and doors, 14 exterior walls, 5 roofs, 18 interior walls, 5 slabs.
+    EXPECT_EQ(ed->ventanas.size(), 10u);
+    EXPECT_EQ(ed->elementos.size(), 10u + 14u + 5u + 18u + 5u);
+    EXPECT_EQ(ed->superficiesExteriores.size(), 10u + 14u + 5u);
+    int garaje = ed->indiceEspacio("\"GARAJE\"");
+    ASSERT_GE(garaje, 0);
+    EXPECT_NEAR(ed->espacios[garaje].area, 24.0f, 1e-4);
+    // Ground-floor ceilings are the floors of the rooms above.
+    int dormitorio = ed->indiceEspacio("\"DORMITORIO-1\"");
+    EXPECT_EQ(ed->espacios[dormitorio].suelos, (std::vector<std::string>{"\"TECHO-SALON\""}));
+    EXPECT_EQ(ed->espacios[dormitorio].techo, "\"DORMITORIO-1-FALDON-SUR\"");
+    EXPECT_FLOAT_EQ(ed->espacios[dormitorio].zBase, 3.0f);
+    // The east gable of the second bedroom stands on the upper floor and reaches the ridge.
+    Elemento* hastial = buscar(*ed, "\"DORMITORIO-2-HASTIAL-ESTE\"");
+    ASSERT_NE(hastial, nullptr);
+    esperarPunto(hastial->poligono->normal(), 1, 0, 0);
+    esperarPunto(nodo(*hastial, 2), 10, 4, 3.0f + 4.909f);
+    // Both slopes meet at the ridge.
+    Elemento* sur = buscar(*ed, "\"DORMITORIO-1-FALDON-SUR\"");
+    Elemento* norte = buscar(*ed, "\"DORMITORIO-3-FALDON-NORTE\"");
+    EXPECT_NEAR(nodo(*sur, 2).y, 4.0f, 1e-3);
+    EXPECT_NEAR(nodo(*sur, 2).z, nodo(*norte, 2).z, 1e-3);
+    // The east wall of the aseo starts where the garage ends.
+    Elemento* este = buscar(*ed, "\"ASEO-FACHADA-ESTE\"");
+    esperarPunto(nodo(*este, 0), 10, 6, 0);
+    esperarPunto(nodo(*este, 1), 10, 8, 0);
 }
 
 } // namespace
