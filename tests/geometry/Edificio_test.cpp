@@ -5,6 +5,7 @@
 #include <muParser.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <functional>
 
 #include "climate/Zona.h"
@@ -648,6 +649,31 @@ TEST(EdificioTest, ViviendaDeEjemplo) {
     Elemento* este = buscar(*ed, "\"ASEO-FACHADA-ESTE\"");
     esperarPunto(nodo(*este, 0), 10, 6, 0);
     esperarPunto(nodo(*este, 1), 10, 8, 0);
+}
+
+TEST(EdificioTest, EdificioGeneradoConUnaPlantaIncompleta) {
+    // 45 rooms in rows of 4: five full storeys of 8 and a top storey of 5.
+    DirectorioTemporal dir;
+    std::string fichero = dir.fichero("generado.bdl");
+    std::string orden = "python3 " + std::string(ENVOLVENTE_FUENTES) +
+                        "/tools/generar_edificio.py 45 --columnas 4 --ventanas 2 > " + fichero;
+    ASSERT_EQ(std::system(orden.c_str()), 0);
+    Entorno e(std::make_unique<LeerBDL>(fichero));
+    auto ed = e.construir();
+    ASSERT_EQ(ed->numEspacios(), 45);
+    EXPECT_EQ(ed->plantas.size(), 6u);
+    EXPECT_EQ(static_cast<int>(ed->ventanas.size()), ed->numVentanas);
+    EXPECT_EQ(static_cast<int>(ed->elementos.size()),
+              ed->numVentanas + ed->numMurosExteriores + ed->numCubiertas + ed->numMurosInteriores +
+                  ed->numMurosEnterrados);
+    for (const Espacio& esp : ed->espacios) {
+        EXPECT_NEAR(esp.area, 20.0f, 1e-3) << esp.nombre;
+        EXPECT_FALSE(esp.techo.empty()) << esp.nombre;
+        EXPECT_EQ(esp.suelos.size(), 1u) << esp.nombre; // the slab or the ceiling below
+    }
+    // The last room sits on the sixth storey, above room 37.
+    EXPECT_FLOAT_EQ(ed->espacios[44].zBase, 15.0f);
+    EXPECT_EQ(ed->espacios[44].suelos[0], "\"F-ESPACIO-00036\"");
 }
 
 } // namespace
