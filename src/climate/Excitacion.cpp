@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "climate/PosicionSolar.h"
 #include "climate/Rayo.h"
 #include "geometry/Afirmar.h"
 #include "geometry/JerarquiaVolumenes.h"
@@ -63,6 +64,11 @@ int Excitacion::esExterior(int a, int b) const {
     if (lista1_.contiene(id)) return 4;
     if (lista2_.contiene(id)) return 2;
     return 0;
+}
+
+void Excitacion::posicionSolar(float latitud, int mes, int dia, float hora, float& azimut,
+                               float& altitud, float& cenit) {
+    PosicionSolar().calcular(latitud, mes, dia, hora, azimut, altitud, cenit);
 }
 
 void Excitacion::ponerMetodoDirecto(int valor) {

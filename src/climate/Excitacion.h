@@ -32,6 +32,10 @@ public:
     // Sky-view computation for the mode keyword ("VERDANIUM"/"verdanium": extended mode).
     void calcularVisionCielo(const std::string& modo);
     int metodoDirecto() const { return metodoDirecto_; }
+    // Solar position for a latitude (degrees), month (1-12), day of the month and hour (1-24,
+    // solar time): azimuth (0 south, positive west), altitude and zenith in degrees.
+    static void posicionSolar(float latitud, int mes, int dia, float hora, float& azimut,
+                              float& altitud, float& cenit);
     // The engine never sets the flag (it stays 0: detected partitions are allowed); a caller
     // that wants the per-patch data sets it to 1 before the sky-view computation.
     void ponerMetodoDirecto(int valor);

@@ -17,10 +17,13 @@ Rayo::Rayo(const JerarquiaVolumenes& obstrucciones, const PoliArea& superficie, 
     : obstrucciones_(obstrucciones), superficie_(superficie), indice_(indice),
       rejilla_(kFilas * kColumnas, -1.0f) {
     const double area = superficie.area();
-    const int n = std::max(
-        1, std::min(kMuestrasMaximas, static_cast<int>(std::lround(area / kAreaPorMuestra))));
-    const double du = static_cast<double>(superficie.umax) - superficie.umin;
-    const double dv = static_cast<double>(superficie.vmax) - superficie.vmin;
+    const double celdas = area / kAreaPorMuestra;
+    const int n = celdas >= kMuestrasMaximas ? kMuestrasMaximas
+                  : celdas >= 1.5            ? static_cast<int>(std::lround(celdas))
+                                             : 1;
+    double du = static_cast<double>(superficie.umax) - superficie.umin;
+    double dv = static_cast<double>(superficie.vmax) - superficie.vmin;
+    if (!(du * dv > 0.0 && std::isfinite(du * dv))) du = dv = 0.0;
     const Vector3 desplazamiento = superficie.normal() * kSeparacion;
 
     // Cells over the bounding box, as square as the box allows; a finer grid is tried when no
@@ -28,8 +31,10 @@ Rayo::Rayo(const JerarquiaVolumenes& obstrucciones, const PoliArea& superficie, 
     for (int intento = 0; intento < 2 && muestras_.empty(); ++intento) {
         int nu = 1, nv = 1;
         if (intento == 0) {
-            const double s = std::sqrt(n / std::max(du * dv, 1e-12));
-            nu = std::max(1, std::min(n, static_cast<int>(std::lround(s * du))));
+            if (du * dv > 0.0) {
+                const double s = std::sqrt(n / (du * dv));
+                nu = static_cast<int>(std::min<double>(n, std::max(1.0, std::round(s * du))));
+            }
             nv = std::max(1, n / nu);
         } else {
             nu = nv = 8;

@@ -8,7 +8,15 @@
 
 namespace {
 
-constexpr int kHojaMaxima = 4;
+// A node with at most kHojaMinima polygons is always a leaf; up to kHojaMaxima it is a leaf when
+// splitting does not pay.
+constexpr int kHojaMinima = 2;
+constexpr int kHojaMaxima = 8;
+constexpr int kCubos = 12;
+// Below this depth splits follow the heuristic; deeper ones are median splits, so that the tree
+// is never deeper than kProfundidadSah + log2(n) (< kPila).
+constexpr int kProfundidadSah = 40;
+constexpr int kPila = 128;
 // Boxes of polygons lying in a coordinate plane are padded so that they keep some thickness.
 constexpr float kHolgura = 1e-4f;
 
@@ -51,7 +59,13 @@ JerarquiaVolumenes::JerarquiaVolumenes(const std::vector<PoliArea*>& poligonos) 
             }
         }
         p.finAristas = static_cast<int>(aristas_.size());
-        if (p.finAristas == p.primeraArista) continue;
+        bool finito = std::isfinite(p.d);
+        for (int e = 0; e < 3; ++e) finito = finito && std::isfinite(bmax[e] - bmin[e]);
+        if (p.finAristas == p.primeraArista || !finito) {
+            // Nothing to hit (no edges, or coordinates that are not numbers).
+            aristas_.resize(static_cast<std::size_t>(p.primeraArista));
+            continue;
+        }
         poligonos_.push_back(p);
         for (int e = 0; e < 3; ++e) cajas.push_back(bmin[e] - kHolgura);
         for (int e = 0; e < 3; ++e) cajas.push_back(bmax[e] + kHolgura);
@@ -59,15 +73,15 @@ JerarquiaVolumenes::JerarquiaVolumenes(const std::vector<PoliArea*>& poligonos) 
     }
     if (!poligonos_.empty()) {
         nodos_.reserve(2 * poligonos_.size() / kHojaMaxima + 2);
-        construir(0, static_cast<int>(poligonos_.size()), cajas, centros);
+        construir(0, static_cast<int>(poligonos_.size()), cajas, centros, 0);
     }
 }
 
 // Builds the subtree over polygons [inicio, fin) (reordering them, with their boxes and centres)
-// by splitting at the median of the centres along the widest axis of the centres' box. Returns
-// the index of the subtree's root.
+// and returns the index of its root. The split is chosen by the surface-area heuristic over
+// kCubos bins of the centres along each axis: the cheapest partition in expected ray tests.
 int JerarquiaVolumenes::construir(int inicio, int fin, std::vector<float>& cajas,
-                                  std::vector<float>& centros) {
+                                  std::vector<float>& centros, int profundidad) {
     const int indice = static_cast<int>(nodos_.size());
     nodos_.push_back(Nodo());
     Nodo nodo;
@@ -84,23 +98,99 @@ int JerarquiaVolumenes::construir(int inicio, int fin, std::vector<float>& cajas
             cmax[e] = std::max(cmax[e], centros[3 * i + e]);
         }
     }
-    if (fin - inicio <= kHojaMaxima) {
+    const int cuenta = fin - inicio;
+    auto hoja = [&]() {
         nodo.segundo = inicio;
-        nodo.cuenta = fin - inicio;
+        nodo.cuenta = cuenta;
         nodo.eje = 0;
         nodos_[indice] = nodo;
         return indice;
-    }
-    int eje = 0;
-    for (int e = 1; e < 3; ++e)
-        if (cmax[e] - cmin[e] > cmax[eje] - cmin[eje]) eje = e;
+    };
+    if (cuenta <= kHojaMinima) return hoja();
 
-    // Sort the range by centre along the axis through an index permutation, then apply it.
-    std::vector<int> orden(static_cast<std::size_t>(fin - inicio));
+    // Surface-area heuristic over binned centres.
+    struct Cubo {
+        float bmin[3] = {1e30f, 1e30f, 1e30f}, bmax[3] = {-1e30f, -1e30f, -1e30f};
+        int n = 0;
+    };
+    auto areaCaja = [](const float* a, const float* b) {
+        const float dx = b[0] - a[0], dy = b[1] - a[1], dz = b[2] - a[2];
+        return dx * dy + dy * dz + dz * dx;
+    };
+    auto cuboDe = [&](int i, int e) {
+        const float ancho = cmax[e] - cmin[e];
+        int k = static_cast<int>((centros[3 * i + e] - cmin[e]) / ancho * kCubos);
+        return std::min(std::max(k, 0), kCubos - 1);
+    };
+    int mejorEje = -1, mejorCorte = 0;
+    float mejorCoste = 1e30f;
+    for (int e = 0; e < 3; ++e) {
+        if (!(cmax[e] - cmin[e] > 1e-6f)) continue;
+        Cubo cubos[kCubos];
+        for (int i = inicio; i < fin; ++i) {
+            Cubo& c = cubos[cuboDe(i, e)];
+            ++c.n;
+            for (int a = 0; a < 3; ++a) {
+                c.bmin[a] = std::min(c.bmin[a], cajas[6 * i + a]);
+                c.bmax[a] = std::max(c.bmax[a], cajas[6 * i + 3 + a]);
+            }
+        }
+        // Sweep from the right to get the area and count of every right-hand side.
+        float areaDerecha[kCubos];
+        int nDerecha[kCubos];
+        Cubo acum;
+        for (int k = kCubos - 1; k > 0; --k) {
+            acum.n += cubos[k].n;
+            for (int a = 0; a < 3; ++a) {
+                acum.bmin[a] = std::min(acum.bmin[a], cubos[k].bmin[a]);
+                acum.bmax[a] = std::max(acum.bmax[a], cubos[k].bmax[a]);
+            }
+            areaDerecha[k] = acum.n ? areaCaja(acum.bmin, acum.bmax) : 0.0f;
+            nDerecha[k] = acum.n;
+        }
+        Cubo izq;
+        for (int k = 0; k < kCubos - 1; ++k) {
+            izq.n += cubos[k].n;
+            for (int a = 0; a < 3; ++a) {
+                izq.bmin[a] = std::min(izq.bmin[a], cubos[k].bmin[a]);
+                izq.bmax[a] = std::max(izq.bmax[a], cubos[k].bmax[a]);
+            }
+            if (izq.n == 0 || nDerecha[k + 1] == 0) continue;
+            const float coste =
+                izq.n * areaCaja(izq.bmin, izq.bmax) + nDerecha[k + 1] * areaDerecha[k + 1];
+            if (coste < mejorCoste) {
+                mejorCoste = coste;
+                mejorEje = e;
+                mejorCorte = k;
+            }
+        }
+    }
+    const float costeHoja = cuenta * areaCaja(nodo.bmin, nodo.bmax);
+    int medio;
+    int eje;
+    std::vector<int> orden(static_cast<std::size_t>(cuenta));
     std::iota(orden.begin(), orden.end(), inicio);
-    const int medio = (fin - inicio) / 2;
-    std::nth_element(orden.begin(), orden.begin() + medio, orden.end(),
-                     [&](int a, int b) { return centros[3 * a + eje] < centros[3 * b + eje]; });
+    if (profundidad >= kProfundidadSah && cuenta > kHojaMaxima) {
+        // Deep in an unbalanced tree: median splits bound the depth (and the query stack).
+        eje = 0;
+        for (int e = 1; e < 3; ++e)
+            if (cmax[e] - cmin[e] > cmax[eje] - cmin[eje]) eje = e;
+        medio = cuenta / 2;
+        std::nth_element(orden.begin(), orden.begin() + medio, orden.end(),
+                         [&](int a, int b) { return centros[3 * a + eje] < centros[3 * b + eje]; });
+    } else if (mejorEje >= 0 && (mejorCoste < costeHoja || cuenta > kHojaMaxima)) {
+        eje = mejorEje;
+        auto mitad = std::stable_partition(orden.begin(), orden.end(),
+                                           [&](int i) { return cuboDe(i, eje) <= mejorCorte; });
+        medio = static_cast<int>(mitad - orden.begin());
+    } else if (cuenta <= kHojaMaxima) {
+        return hoja();
+    } else {
+        // All centres coincide: split the list in two halves.
+        eje = 0;
+        medio = cuenta / 2;
+    }
+
     std::vector<Poligono> p2;
     std::vector<float> c2, m2;
     p2.reserve(orden.size());
@@ -113,8 +203,8 @@ int JerarquiaVolumenes::construir(int inicio, int fin, std::vector<float>& cajas
     std::copy(c2.begin(), c2.end(), cajas.begin() + 6 * inicio);
     std::copy(m2.begin(), m2.end(), centros.begin() + 3 * inicio);
 
-    construir(inicio, inicio + medio, cajas, centros);
-    nodo.segundo = construir(inicio + medio, fin, cajas, centros);
+    construir(inicio, inicio + medio, cajas, centros, profundidad + 1);
+    nodo.segundo = construir(inicio + medio, fin, cajas, centros, profundidad + 1);
     nodo.cuenta = 0;
     nodo.eje = eje;
     nodos_[indice] = nodo;
@@ -145,24 +235,29 @@ bool JerarquiaVolumenes::ocluido(const Point3& origen, const Vector3& dir, float
     if (nodos_.empty()) return false;
     const float o[3] = {origen.x, origen.y, origen.z};
     const float d[3] = {dir.x, dir.y, dir.z};
-    float inv[3];
-    for (int e = 0; e < 3; ++e) inv[e] = d[e] != 0.0f ? 1.0f / d[e] : std::copysign(1e30f, d[e]);
-    int pila[128];
+    float inv[3], oi[3];
+    for (int e = 0; e < 3; ++e) {
+        inv[e] = d[e] != 0.0f ? 1.0f / d[e] : std::copysign(1e30f, d[e]);
+        oi[e] = o[e] * inv[e];
+    }
+    // Entry parameter of the ray into a node's box, or a negative value when it misses.
+    auto entrada = [&](const Nodo& nodo) {
+        const float ax = nodo.bmin[0] * inv[0] - oi[0], bx = nodo.bmax[0] * inv[0] - oi[0];
+        const float ay = nodo.bmin[1] * inv[1] - oi[1], by = nodo.bmax[1] * inv[1] - oi[1];
+        const float az = nodo.bmin[2] * inv[2] - oi[2], bz = nodo.bmax[2] * inv[2] - oi[2];
+        const float t0 = std::max(std::max(tmin, std::min(ax, bx)),
+                                  std::max(std::min(ay, by), std::min(az, bz)));
+        const float t1 = std::min(std::min(tmax, std::max(ax, bx)),
+                                  std::min(std::max(ay, by), std::max(az, bz)));
+        return t0 <= t1 ? t0 : -1.0f;
+    };
+    if (entrada(nodos_[0]) < 0.0f) return false;
+    int pila[kPila];
     int tope = 0;
     pila[tope++] = 0;
     while (tope > 0) {
-        const Nodo& nodo = nodos_[pila[--tope]];
-        float t0 = tmin, t1 = tmax;
-        bool fuera = false;
-        for (int e = 0; e < 3 && !fuera; ++e) {
-            float a = (nodo.bmin[e] - o[e]) * inv[e];
-            float b = (nodo.bmax[e] - o[e]) * inv[e];
-            if (a > b) std::swap(a, b);
-            t0 = std::max(t0, a);
-            t1 = std::min(t1, b);
-            fuera = t0 > t1;
-        }
-        if (fuera) continue;
+        const int actual = pila[--tope];
+        const Nodo& nodo = nodos_[actual];
         if (nodo.cuenta > 0) {
             for (int k = nodo.segundo; k < nodo.segundo + nodo.cuenta; ++k) {
                 const Poligono& p = poligonos_[k];
@@ -170,15 +265,24 @@ bool JerarquiaVolumenes::ocluido(const Point3& origen, const Vector3& dir, float
             }
             continue;
         }
-        // Visit the nearer child first: a blocker near the origin ends the search sooner.
-        const int primero = static_cast<int>(&nodo - nodos_.data()) + 1;
-        if (tope + 2 > 128) return false; // unreachable for a balanced tree of < 2^60 polygons
-        if (d[nodo.eje] >= 0.0f) {
-            pila[tope++] = nodo.segundo;
-            pila[tope++] = primero;
-        } else {
-            pila[tope++] = primero;
-            pila[tope++] = nodo.segundo;
+        // Push the children that the ray enters, the nearer one on top: a blocker near the
+        // origin ends the search sooner.
+        const int a = actual + 1;
+        const int b = nodo.segundo;
+        const float ta = entrada(nodos_[a]);
+        const float tb = entrada(nodos_[b]);
+        if (ta >= 0.0f && tb >= 0.0f) {
+            if (ta <= tb) {
+                pila[tope++] = b;
+                pila[tope++] = a;
+            } else {
+                pila[tope++] = a;
+                pila[tope++] = b;
+            }
+        } else if (ta >= 0.0f) {
+            pila[tope++] = a;
+        } else if (tb >= 0.0f) {
+            pila[tope++] = b;
         }
     }
     return false;

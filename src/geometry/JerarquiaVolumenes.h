@@ -41,7 +41,8 @@ private:
         int eje;    // interior: split axis
     };
 
-    int construir(int inicio, int fin, std::vector<float>& cajas, std::vector<float>& centros);
+    int construir(int inicio, int fin, std::vector<float>& cajas, std::vector<float>& centros,
+                  int profundidad);
     bool cruza(const Poligono& p, const float o[3], const float d[3], float tmin, float tmax) const;
 
     std::vector<Poligono> poligonos_;
