@@ -500,7 +500,7 @@ void Edificio::construirElemento(int ie, int codigo, int cabecera) {
                                              zBase, ventanasMuro);
     }
     float areaNeta = static_cast<float>(poli->area() - areaVentanas);
-    if (areaNeta < 0.0f) {
+    if (areaNeta < 0.0f && !ventanasMuro.empty()) {
         // Windows larger than their element: each gives up an equal share of the excess.
         float parte = areaNeta / static_cast<float>(ventanasMuro.size());
         for (Elemento* w : ventanasMuro) {

@@ -550,6 +550,10 @@ TEST(EdificioTest, ErroresDeDefinicionDeElementos) {
     EXPECT_EQ(mensajeFatal(kPlanta + espacio("SALA") +
                            elemento("MURO-9", "EXTERIOR-WALL", "   LOCATION = SPACE-V9")),
               "Poligono mal definido: \"P-SALA\"");
+    EXPECT_EQ(mensajeFatal(kPlanta + espacio("SALA") +
+                           elemento("FACHADA", "EXTERIOR-WALL", "   LOCATION = SPACE-V1") +
+                           "\"V-1\" = WINDOW\n X = 1\n HEIGHT = 1 ..\n"),
+              "Ventana mal definida falta WIDTH");
 }
 
 // ------------------------------------------------------------------ functions and modes
