@@ -8,9 +8,12 @@
 #include <cstdlib>
 #include <functional>
 
+#include "climate/CondicionesOperacionales.h"
+#include "climate/CondicionesSistemas.h"
 #include "climate/Zona.h"
 #include "comun/Entorno.h"
 #include "envelope/Elemento.h"
+#include "geometry/ElementContour.h"
 #include "input/Global2.h"
 #include "input/LeerBDL.h"
 #include "input/ValoresPorDefecto.h"
@@ -71,6 +74,12 @@ std::string ventana(const std::string& nombre, float x, float y, float ancho, fl
     return buf;
 }
 
+// The model as placed, before the partitions are added to the records.
+class SoloColocacion : public Edificio {
+public:
+    SoloColocacion() { construirModelo("DEMANDA"); }
+};
+
 // Publishes a run hub and a reader over the text, builds the model on demand and restores the
 // globals afterwards.
 class Entorno {
@@ -86,6 +95,7 @@ public:
     std::unique_ptr<Edificio> construir() {
         return std::make_unique<Edificio>("INDIRECTO", "DEMANDA", "clima.txt");
     }
+    std::unique_ptr<Edificio> colocar() { return std::make_unique<SoloColocacion>(); }
 
 private:
     HubDePrueba hub_;
@@ -442,7 +452,7 @@ TEST(EdificioTest, RegistrosListasYCodigosDeLado) {
         elemento("FORJADO", "INTERIOR-WALL", "   LOCATION = TOP\n   NEXT-TO = \"SALA\"") +
         elemento("CUBIERTA", "ROOF", "   LOCATION = SPACE-V3\n   TILT = 30") +
         elemento("SOLERA", "UNDERGROUND-WALL", "   LOCATION = BOTTOM"));
-    auto ed = e.construir();
+    auto ed = e.colocar();
     // COCINA (space 1) owns every element. Creation order: exterior walls (with their
     // windows first), roofs, interior walls, underground walls.
     const char* orden[] = {"\"V-1\"",   "\"PUERTA\"",  "\"FACHADA\"", "\"CUBIERTA\"",
@@ -629,7 +639,7 @@ TEST(EdificioTest, ViviendaDeEjemplo) {
     EXPECT_EQ(e.global().claseHigrometria, 3.0f);
     // 10 windows and doors, 14 exterior walls, 5 roofs, 18 interior walls, 5 slabs.
     EXPECT_EQ(ed->ventanas.size(), 10u);
-    EXPECT_EQ(ed->elementos.size(), 10u + 14u + 5u + 18u + 5u);
+    EXPECT_EQ(ed->superficies.size(), 10u + 14u + 5u + 18u + 5u);
     EXPECT_EQ(ed->superficiesExteriores.size(), 10u + 14u + 5u);
     int garaje = ed->indiceEspacio("\"GARAJE\"");
     ASSERT_GE(garaje, 0);
@@ -667,7 +677,7 @@ TEST(EdificioTest, EdificioGeneradoConUnaPlantaIncompleta) {
     ASSERT_EQ(ed->numEspacios(), 45);
     EXPECT_EQ(ed->plantas.size(), 6u);
     EXPECT_EQ(static_cast<int>(ed->ventanas.size()), ed->numVentanas);
-    EXPECT_EQ(static_cast<int>(ed->elementos.size()),
+    EXPECT_EQ(static_cast<int>(ed->superficies.size()),
               ed->numVentanas + ed->numMurosExteriores + ed->numCubiertas + ed->numMurosInteriores +
                   ed->numMurosEnterrados);
     for (const Espacio& esp : ed->espacios) {
