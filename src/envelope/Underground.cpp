@@ -60,9 +60,10 @@ Underground::Underground(const std::string& n, int nl, const std::vector<float>&
     if (tipoConstruccion == "LAYERS") {
         capas = Construccion::leerCapas(*construccion, malDefinido, " RESISTANCE");
     } else {
-        // A construction given by its U: one resistance-only layer of 1/U behind the ground.
+        // A construction given by its U: one resistance-only layer of 1/U behind the ground; a
+        // missing or non-positive U stands for a layer that lets nothing through.
         float uDado = 0.0f;
-        gGlobal2->comprobar(construccion->dameReal("U-VALUE =", uDado) >= 0, malDefinido);
+        construccion->dameReal("U-VALUE =", uDado);
         Capa c;
         c.resistencia = uDado > 0.0f ? 1.0f / uDado : 1000000.0f;
         c.vapor = d.vapourDiffusivityFactor;

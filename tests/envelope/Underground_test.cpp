@@ -166,7 +166,10 @@ TEST(Underground, SinInclinacionAnotaElDefecto) {
 TEST(Underground, ConstruccionPorU) {
     EntornoEnvolvente e;
     e.edificio("\n" + elemento("S1", "   CONSTRUCTION = \"CU\"\n   LOCATION = BOTTOM\n") +
-               kConstruccion);
+               elemento("S0", "   CONSTRUCTION = \"CU0\"\n   LOCATION = BOTTOM\n") +
+               "\"CU0\" = CONSTRUCTION\n   TYPE = U-VALUE\n   ..\n" + kConstruccion);
+    // Without its U the construction's layer lets nothing through.
+    EXPECT_FLOAT_EQ(suelo("\"S0\"")->capas[1].resistencia, 1000000.0f);
     auto s = suelo("\"S1\"");
     // The ground and one layer of 1/0.5 = 2 m2K/W: U = 1/2.5.
     ASSERT_EQ(s->capas.size(), 2u);
