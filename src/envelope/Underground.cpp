@@ -97,6 +97,8 @@ void Underground::leerAislamientoPerimetral() {
     if (!parametros->texto()) return;
     if (parametros->dameReal("D-AISLAMIENTO-PERIMETRAL", D) < 0) D = 0.0f;
     if (parametros->dameReal("RA-AISLAMIENTO-PERIMETRAL", R) < 0) R = 0.0f;
+    DLeido = D;
+    RLeido = R;
 }
 
 // The perimeter insulation is taken into the stack by the most resistive layer (ground layer
@@ -175,11 +177,13 @@ float Underground::resistenciaRestante(float r) const {
     return dt > 0.0f ? dt : 0.0f;
 }
 
+// Ground U by the characteristic dimension B' = area / (half perimeter), with dt the resistance
+// of the stack less the ground layer and the edge insulation. A slab without edge-insulation
+// data is computed with a 1.5 m band of negligible resistance.
 float Underground::Ug() const {
     double bPrima = areaSuelo / (0.5 * perimetro);
-    double dt = resistenciaRestante(R);
     if (esMuro) {
-        double t = dt + R;
+        double t = resistenciaRestante(RLeido) + RLeido;
         if (z != 0.0f && t > 0.0) {
             double prof = -static_cast<double>(z);
             return static_cast<float>(std::log((0.785 * prof + t) / t) * (1.0 / prof) *
@@ -190,18 +194,19 @@ float Underground::Ug() const {
     // Without a finite positive B' (no perimeter or no area) the floor loses nothing by its edge.
     if (!(bPrima > 0.0) || !std::isfinite(bPrima)) return 0.0f;
     if (z >= 0.0f) {
-        double d = D, r = R;
-        if (!(D > 0.0f && R > 0.0f)) {
-            d = 1.5;
+        float d = DLeido, r = RLeido;
+        if (!(d > 0.0f && r > 0.0f)) {
+            d = 1.5f;
             r = kResistenciaDespreciable;
         }
+        double dt = resistenciaRestante(r);
         double ug = (2.0 / bPrima) * 0.6366 *
                     (std::log((1.5708 * bPrima + 0.295 + dt) / (0.295 + dt)) -
                      std::log((1.5708 * d + 0.295 + dt) / (0.295 + dt)) +
                      std::log((1.5708 * d + 0.295 + r) / (0.295 + r)));
         return static_cast<float>(ug);
     }
-    double tp = dt + R - 0.17;
+    double tp = resistenciaRestante(RLeido) + RLeido - 0.17;
     double e = -0.7854 * z;
     double ug =
         (2.0 / bPrima) * 0.6366 * std::log((1.5708 * bPrima + 0.295 + tp + e) / (tp + 0.295 + e));

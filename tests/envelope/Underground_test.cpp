@@ -101,8 +101,11 @@ TEST(Underground, SoleraSinDatosDeAislamiento) {
     EXPECT_NEAR(s->R, 1.0f, 1e-6f);
     EXPECT_NEAR(s->capas[2].resistenciaTermica(), 1.0f, 1e-6f);
     EXPECT_NEAR(s->U, 0.625f, 1e-5f);
-    // dt = 1.6 - 0.5 - 1.0 = 0.1; Ug = 0.54355.
-    EXPECT_NEAR(s->Ug(), 0.54355f, 1e-4f);
+    // The ground method takes a 1.5 m band of negligible resistance: dt = 1.6 - 0.5 = 1.1,
+    // Ug = 0.4 x 0.6366 x [ln(9.249/1.395) - ln(3.751/1.395) + ln(2.651/0.295)] = 0.78893.
+    EXPECT_NEAR(s->Ug(), 0.78893f, 1e-4f);
+    EXPECT_FLOAT_EQ(s->DLeido, 0.0f);
+    EXPECT_FLOAT_EQ(s->RLeido, 0.0f);
 }
 
 TEST(Underground, MuroDeSotano) {
