@@ -72,8 +72,7 @@ public:
 private:
     HigrometriaEspacio higrometria(int i, const Zona& z) const {
         const Espacio& s = ed_.espacios[i];
-        return Condensaciones::minimoEspacio(z, s.area, s.altura, Te_[0], Ti_[0], HRe_[0],
-                                             tablas_);
+        return Condensaciones::minimoEspacio(z, s.area, s.altura, Te_[0], Ti_[0], HRe_[0], tablas_);
     }
 
     bool noHabitable(int j) const {
@@ -98,9 +97,8 @@ private:
             for (std::size_t p = 0; p < z->elementos.size(); ++p) {
                 const Elemento& e = *z->elementos[p];
                 int vecino = espacioVecino(e, i);
-                resumen_.agregar(e, categoria(*z, static_cast<int>(p), e),
-                                 inclinacionElemento(e), vecino, noHabitable(vecino), bloque, he_,
-                                 hi_, factor_);
+                resumen_.agregar(e, categoria(*z, static_cast<int>(p), e), inclinacionElemento(e),
+                                 vecino, noHabitable(vecino), bloque, he_, hi_, factor_);
             }
         }
     }
@@ -219,7 +217,8 @@ private:
                 L = tablas_.transmitanciaMaximaMuros;
                 clase = "muros";
             }
-            registrar(U <= L, porOrientacion_ ? textoUlimite(e, U, L) : textoMaximo(e, U, clase, L));
+            registrar(U <= L,
+                      porOrientacion_ ? textoUlimite(e, U, L) : textoMaximo(e, U, clase, L));
             return;
         }
         if (noAcondicionado(i) || noAcondicionado(vecino)) {

@@ -14,10 +14,10 @@
 
 namespace {
 
-constexpr float kTemperaturaInterior = 20.0f;  // degC, interior side of the factor
-constexpr float kPsatInterior = 2337.0f;       // Pa, saturation pressure at 20 degC
-constexpr float kMargenSaturacion = 1.25f;     // surface humidity kept below 80 %
-constexpr float kConstanteVapor = 462.0f;      // J/(kg K), gas constant of water vapour
+constexpr float kTemperaturaInterior = 20.0f; // degC, interior side of the factor
+constexpr float kPsatInterior = 2337.0f;      // Pa, saturation pressure at 20 degC
+constexpr float kMargenSaturacion = 1.25f;    // surface humidity kept below 80 %
+constexpr float kConstanteVapor = 462.0f;     // J/(kg K), gas constant of water vapour
 constexpr float kPresionAtmosferica = 101325.0f;
 constexpr double kSegundosDia = 24.0 * 3600.0;
 constexpr int kDiasMes[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -66,9 +66,8 @@ HigrometriaEspacio Condensaciones::minimoEspacio(float hr, float g, float n, flo
     } else if (g > 0.0f) {
         // Vapour production G (kg/h) spread over the ventilation n (1/h) of the volume V.
         float renovacion = n * volumen;
-        float deltaP = renovacion > 0.0f
-                           ? g / renovacion * kConstanteVapor * (Ti + Te + 546.3f) / 2.0f
-                           : 0.0f;
+        float deltaP =
+            renovacion > 0.0f ? g / renovacion * kConstanteVapor * (Ti + Te + 546.3f) / 2.0f : 0.0f;
         float pi = HRe / 100.0f * CorrienteAire::presionSaturacion(Te) + deltaP;
         phi = pi / CorrienteAire::presionSaturacion(Ti) * 100.0f;
         porHumedad = true;
@@ -96,8 +95,8 @@ void Condensaciones::superficial(const Elemento1D& e, float fRsiMin, float hOut,
     float U = H / A;
     float fRsi = 1.0f - kRsiSuperficial * U;
     gGlobal2->registrarFallo(
-        fRsi >= fRsiMin,
-        e.nombre + formatear(": fRsi = %1.2f fRsi_minimo = %1.2f", fRsi, fRsiMin), 1);
+        fRsi >= fRsiMin, e.nombre + formatear(": fRsi = %1.2f fRsi_minimo = %1.2f", fRsi, fRsiMin),
+        1);
 }
 
 void Condensaciones::intersticial(const Elemento1D& e, float fRsiMin, float hOut, float hIn,
@@ -105,8 +104,8 @@ void Condensaciones::intersticial(const Elemento1D& e, float fRsiMin, float hOut
                                   const float* HRi) {
     superficial(e, fRsiMin, hOut, hIn);
     float he = gDefectos->exigir(gDefectos->hcext, "HCEXT") + gDefectos->hrext;
-    float hi = gDefectos->exigir(gDefectos->hcint, "HCINT") +
-               gDefectos->exigir(gDefectos->hrint, "HRINT");
+    float hi =
+        gDefectos->exigir(gDefectos->hcint, "HCINT") + gDefectos->exigir(gDefectos->hrint, "HRINT");
     bool condensa = condensaIntersticial(e.capas, he, hi, Te, Ti, HRe, HRi);
     gGlobal2->registrarFallo(!condensa, e.nombre, 2);
 }
@@ -144,7 +143,8 @@ bool Condensaciones::condensaIntersticial(const std::vector<Capa>& capas, float 
         int partes = static_cast<int>(std::min<double>(std::max(n, 1.0), kMaxSubcapasPorCapa));
         primeraSubcapa[i] = static_cast<int>(sub.size());
         double s = std::max(0.0, static_cast<double>(c.vapor));
-        for (int k = 0; k < partes; ++k) sub.push_back({R / partes, s / partes, static_cast<int>(i)});
+        for (int k = 0; k < partes; ++k)
+            sub.push_back({R / partes, s / partes, static_cast<int>(i)});
         rCapas += R;
         sTotal += s;
     }

@@ -30,9 +30,8 @@ public:
                                             float Ti, float HRe, const Tablas& tablas);
     // The same from the hygrometry values themselves (not-given values below -1e8): relative
     // humidity hr (%), vapour production g (kg/h) with air changes n (1/h), class 3, 4 or 5.
-    static HigrometriaEspacio minimoEspacio(float hr, float g, float n, float clase,
-                                            float volumen, float Te, float Ti, float HRe,
-                                            const Tablas& tablas);
+    static HigrometriaEspacio minimoEspacio(float hr, float g, float n, float clase, float volumen,
+                                            float Te, float Ti, float HRe, const Tablas& tablas);
 
     // fRsi = 1 - 0.25 U against fRsiMin; failure list 1.
     static void superficial(const Elemento1D& e, float fRsiMin, float hOut, float hIn);

@@ -62,13 +62,13 @@ void FactorReduccion::calcular() {
             infiltracion = s.zona->condiciones->infiltracion;
             renovaciones = s.zona->condiciones->infiltracionRenovaciones;
         }
-        factores_[t] = calcularFactor(hiu[t], hue[t], infiltracion, renovaciones, s.area,
-                                      s.altura, alturaForjado);
+        factores_[t] = calcularFactor(hiu[t], hue[t], infiltracion, renovaciones, s.area, s.altura,
+                                      alturaForjado);
     }
 }
 
-float FactorReduccion::calcularFactor(float hiu, float hue, float n, bool renovaciones,
-                                      float area, float altura, float alturaForjado) {
+float FactorReduccion::calcularFactor(float hiu, float hue, float n, bool renovaciones, float area,
+                                      float altura, float alturaForjado) {
     float Hiu = 0.5f * hiu;
     float Hue = hue;
     if (renovaciones && altura > alturaForjado)

@@ -124,11 +124,11 @@ void ResumenZonas::escribirLista(const char* clave, const char* palabra,
                                  const std::vector<float>& lista, float maximo, float limite) {
     gGlobal2->anotar(false, std::string(clave) + " = " + textoLista(lista));
     gGlobal2->anotar(false, std::string(clave) + formatear("-MAXIMA = %1.2f", limite));
-    gGlobal2->registrarFallo(maximo <= limite,
-                             std::string("Transmitancia T\xE9rmica de ") + palabra +
-                                 formatear(": %1.2f W/m2K M\xE1xima permitida: %1.2f W/m2K",
-                                           maximo, limite),
-                             0);
+    gGlobal2->registrarFallo(
+        maximo <= limite,
+        std::string("Transmitancia T\xE9rmica de ") + palabra +
+            formatear(": %1.2f W/m2K M\xE1xima permitida: %1.2f W/m2K", maximo, limite),
+        0);
 }
 
 void ResumenZonas::escribir() {
@@ -176,11 +176,11 @@ void ResumenZonas::escribir() {
             gGlobal2->anotar(false, clave + "-MAXIMO = 0");
             continue;
         }
-        gGlobal2->registrarFallo(proyecto[k] <= maximo[k],
-                                 kTextosPorcentaje[k] +
-                                     formatear("%1.0f%% M\xE1ximo permitido: %1.0f%%", proyecto[k],
-                                               maximo[k]),
-                                 0);
+        gGlobal2->registrarFallo(
+            proyecto[k] <= maximo[k],
+            kTextosPorcentaje[k] +
+                formatear("%1.0f%% M\xE1ximo permitido: %1.0f%%", proyecto[k], maximo[k]),
+            0);
         gGlobal2->anotar(false, clave + formatear(" = %1.0f", proyecto[k]));
         gGlobal2->anotar(false, clave + formatear("-MAXIMO = %1.0f", maximo[k]));
     }

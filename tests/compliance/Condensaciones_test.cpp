@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "comun/Entorno.h"
 #include "compliance/Tablas.h"
+#include "comun/Entorno.h"
 #include "envelope/Elemento1D.h"
 #include "input/Global2.h"
 #include "input/LeerBDL.h"
@@ -106,8 +106,8 @@ TEST_F(CondensacionesTest, MinimoEspacioPorClaseDeHigrometria) {
     EXPECT_FLOAT_EQ(h.fRsiMin, 0.64f);
     EXPECT_FLOAT_EQ(h.humedadInterior, 55.0f);
     // Nothing given: class 5.
-    h = Condensaciones::minimoEspacio(kNoDado, kNoDado, kNoDado, kNoDado, 50.0f, 5.0f, 20.0f,
-                                      80.0f, t);
+    h = Condensaciones::minimoEspacio(kNoDado, kNoDado, kNoDado, kNoDado, 50.0f, 5.0f, 20.0f, 80.0f,
+                                      t);
     EXPECT_FLOAT_EQ(h.fRsiMin, 0.90f);
     EXPECT_FLOAT_EQ(h.humedadInterior, 70.0f);
     t.fRsiMinimo[1] = 0.70f;
@@ -120,8 +120,8 @@ TEST_F(CondensacionesTest, MinimoEspacioPorHumedadRelativa) {
     // HR 50 -> 55 %: pi = 2337 * 0.55 = 1285.4 Pa; psat,min = 1.25 pi = 1606.7 Pa; its
     // saturation temperature is 14.086 degC; with Te = 5: (14.086 - 5) / 15 = 0.6057.
     Tablas t;
-    HigrometriaEspacio h = Condensaciones::minimoEspacio(50.0f, kNoDado, kNoDado, 3.0f, 50.0f,
-                                                         5.0f, 20.0f, 80.0f, t);
+    HigrometriaEspacio h =
+        Condensaciones::minimoEspacio(50.0f, kNoDado, kNoDado, 3.0f, 50.0f, 5.0f, 20.0f, 80.0f, t);
     EXPECT_FLOAT_EQ(h.humedadInterior, 55.0f);
     EXPECT_NEAR(h.fRsiMin, 0.6057f, 5e-4f);
 }
@@ -132,8 +132,8 @@ TEST_F(CondensacionesTest, MinimoEspacioPorProduccionDeVapor) {
     // = 0.8 * 871.9 + 527.9 = 1225.4 Pa; phi = 1225.4 / psat(20) = 1225.4 / 2336.9 = 52.43 %;
     // psat,min = 1.25 * 2337 * 0.5243 = 1531.9 Pa -> 13.352 degC -> fRsi,min = 0.5568.
     Tablas t;
-    HigrometriaEspacio h = Condensaciones::minimoEspacio(kNoDado, 0.2f, 1.0f, kNoDado, 50.0f,
-                                                         5.0f, 20.0f, 80.0f, t);
+    HigrometriaEspacio h =
+        Condensaciones::minimoEspacio(kNoDado, 0.2f, 1.0f, kNoDado, 50.0f, 5.0f, 20.0f, 80.0f, t);
     EXPECT_NEAR(h.humedadInterior, 52.43f, 0.01f);
     EXPECT_NEAR(h.fRsiMin, 0.5568f, 5e-4f);
 }
