@@ -1,6 +1,7 @@
 #include "compliance/ComprobarRequisitos.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "climate/Zona.h"
 #include "compliance/Condensaciones.h"
@@ -53,11 +54,7 @@ public:
     Comprobacion(Edificio& ed, const float* Te, const float* Ti, const float* HRe, float* HRi,
                  const std::string& zona, const std::string& fichero)
         : ed_(ed), Te_(Te), Ti_(Ti), HRe_(HRe), HRi_(HRi), zona_(zona), tablas_(zona, fichero),
-          porOrientacion_(gGlobal2->limitesPorOrientacion),
-          he_(gDefectos->exigir(gDefectos->hcext, "HCEXT") + gDefectos->hrext),
-          hi_(gDefectos->exigir(gDefectos->hcint, "HCINT") +
-              gDefectos->exigir(gDefectos->hrint, "HRINT")),
-          factor_(ed, he_, hi_), resumen_(tablas_, zona) {}
+          porOrientacion_(gGlobal2->limitesPorOrientacion), resumen_(tablas_, zona) {}
 
     void ejecutar() {
         for (int i = 0; i < ed_.numEspacios(); ++i)
@@ -70,6 +67,16 @@ public:
     }
 
 private:
+    // The film coefficients are demanded from the defaults file when the first element needs
+    // them: a building without elements does not need them.
+    void peliculas() {
+        if (factor_) return;
+        he_ = gDefectos->exigir(gDefectos->hcext, "HCEXT") + gDefectos->hrext;
+        hi_ = gDefectos->exigir(gDefectos->hcint, "HCINT") +
+              gDefectos->exigir(gDefectos->hrint, "HRINT");
+        factor_ = std::make_unique<FactorReduccion>(ed_, he_, hi_);
+    }
+
     HigrometriaEspacio higrometria(int i, const Zona& z) const {
         const Espacio& s = ed_.espacios[i];
         return Condensaciones::minimoEspacio(z, s.area, s.altura, Te_[0], Ti_[0], HRe_[0], tablas_);
@@ -96,9 +103,10 @@ private:
             if (!z || !z->habitable) continue;
             for (std::size_t p = 0; p < z->elementos.size(); ++p) {
                 const Elemento& e = *z->elementos[p];
+                peliculas();
                 int vecino = espacioVecino(e, i);
                 resumen_.agregar(e, categoria(*z, static_cast<int>(p), e), inclinacionElemento(e),
-                                 vecino, noHabitable(vecino), bloque, he_, hi_, factor_);
+                                 vecino, noHabitable(vecino), bloque, he_, hi_, *factor_);
             }
         }
     }
@@ -111,6 +119,7 @@ private:
             const Elemento& e = *z.elementos[p];
             if (porOrientacion_ && !e.comprobarRequisitos) continue;
             if (!(e.area() > 0.0f)) continue;
+            peliculas();
             comprobarElemento(i, z, static_cast<int>(p), e, h.fRsiMin);
         }
     }
@@ -203,7 +212,7 @@ private:
         }
         int noHab = noHabitable(i) ? i : (noHabitable(vecino) ? vecino : -1);
         if (noHab >= 0) {
-            U = redondear2(U * factor_(noHab));
+            U = redondear2(U * (*factor_)(noHab));
             float t = inclinacionElemento(e);
             float L;
             const char* clase;
@@ -239,9 +248,9 @@ private:
     std::string zona_;
     Tablas tablas_;
     bool porOrientacion_;
-    float he_, hi_;
+    float he_ = 0.0f, hi_ = 0.0f;
     float fRsiMinEdificio_ = 0.0f;
-    FactorReduccion factor_;
+    std::unique_ptr<FactorReduccion> factor_;
     ResumenZonas resumen_;
 };
 

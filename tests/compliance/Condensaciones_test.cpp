@@ -41,7 +41,8 @@ struct Clima {
 class CondensacionesTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        auto d = std::make_unique<ValoresPorDefecto>(dir.escribir("defectos.inp", "\n"));
+        auto d = std::make_unique<ValoresPorDefecto>(
+            dir.escribir("defectos.inp", "\nNO-HABITABLES = ( \"NINGUNO\" )\n"));
         d->hcext = {20.37f, true};
         d->hrext = 4.63f; // he = 25
         d->hcint = {3.0f, true};

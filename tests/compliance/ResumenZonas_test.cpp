@@ -39,7 +39,8 @@ class EdificioVacio : public Edificio {};
 class ResumenZonasTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        auto d = std::make_unique<ValoresPorDefecto>(dir.escribir("defectos.inp", "\n"));
+        auto d = std::make_unique<ValoresPorDefecto>(
+            dir.escribir("defectos.inp", "\nNO-HABITABLES = ( \"NINGUNO\" )\n"));
         d->numHoras = {24, true};
         hub.ponerDefectos(std::move(d));
         hub.global().leerParametros(LeerBDL(), dir.fichero("res.txt"));

@@ -121,7 +121,8 @@ TEST_F(TablasTest, MensajeDelObjetoQueFalta) {
     std::string log = dir.fichero("Error.log");
     {
         HubDePrueba conLog(log);
-        auto d = std::make_unique<ValoresPorDefecto>(dir.escribir("defectos.inp", "\n"));
+        auto d = std::make_unique<ValoresPorDefecto>(
+            dir.escribir("defectos.inp", "\nNO-HABITABLES = ( \"NINGUNO\" )\n"));
         d->numHoras = {24, true};
         conLog.ponerDefectos(std::move(d));
         conLog.global().leerParametros(LeerBDL(), dir.fichero("res.txt"));
