@@ -49,6 +49,14 @@
 //             Zone 2 (3.0 / 0.60 / 0.87, 40 / 60 / 80 %): weighted U not applied; monolithic
 //             11 % against 0.01 * 50 * 40 = 20 %, hermetic 11 % against 30 %. "CUMPLE".
 // lucernario  zone 3, a 1 m2 window in the roof with Ug 3.7: "Ventana proyecto techumbre".
+// intersticial steel skin (1 mm, diffusion factor 1e6 -> 1000 m), 80 mm mineral wool (0.08 m),
+//             15 mm plaster (0.15 m); U = 1/(2.06002 + 0.16987) = 0.45. Te = 10, 65.8 % -> 808 Pa;
+//             class 3: 55 % at 20 degC -> 1285 Pa. Skin/wool interface: 10 + 10 * 0.04002 /
+//             2.22989 = 10.18 degC, psat 1242 Pa, vapour line 808 + 477 * 1000/1000.23 = 1285 Pa:
+//             a plane fed by (1285 - 1242)/0.23 and drained by (1242 - 808)/1000 every month; the
+//             skin (S = 0 < 100 m) accumulates: "CONDENSACIONES INTERSTICIALES". With
+//             HIGROMETRIA-HR 45 (50 %, 1168 Pa) the line stays below 1242 Pa: "CUMPLE"
+//             (fRsi,min = (12.62 - 10) / 10 = 0.26).
 #include <gtest/gtest.h>
 
 #include <cctype>
