@@ -140,7 +140,8 @@ INSTANTIATE_TEST_SUITE_P(Casos, Requisitos,
                          ::testing::Values("cumple", "limites", "no-comprobar", "medianera",
                                            "particiones", "ventanas", "solera",
                                            "superficial-clase3", "superficial-clase4", "puentes",
-                                           "numerado-zona5", "numerado-zona2", "lucernario-zona3"),
+                                           "numerado-zona5", "numerado-zona2", "lucernario-zona3",
+                                           "intersticial", "intersticial-seco"),
                          [](const ::testing::TestParamInfo<const char*>& i) {
                              std::string n;
                              for (const char* c = i.param; *c; ++c)
