@@ -5,7 +5,7 @@
 
 namespace {
 
-const char* kDefectos = "HCINT = 3.0\nHRINT = 4.7\nHCEXT = 20.37\nHREXT = 4.63\nNUM-HORAS = 8760\n"
+const char* kDefectos = "\nHCINT = 3.0\nHRINT = 4.7\nHCEXT = 20.37\nHREXT = 4.63\nNUM-HORAS = 8760\n"
                         "NO-HABITABLES = ( \"GARAJE\" )\n";
 const char* kLimites = "\n\"D3\" = ZONA\n..\n\"NORTE-D3\" = ORIENTACION\n..\n"
                        "\"ESTE/OESTE-D3\" = ORIENTACION\n..\n"
