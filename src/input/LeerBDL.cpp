@@ -357,6 +357,17 @@ struct LeerBDL::Impl {
         std::size_t o = t.rfind('"', c - 1);
         abre = o == std::string::npos ? -1 : static_cast<int>(o);
     }
+    // The name of the object whose type keyword stands at p, with double quotes added.
+    std::string nombreEn(int p) const {
+        int abre, cierra;
+        nombreAntes(p, abre, cierra);
+        std::string n = "\"";
+        if (cierra > abre + 1)
+            n.append(t, static_cast<std::size_t>(abre + 1),
+                     static_cast<std::size_t>(cierra - abre - 1));
+        n += '"';
+        return n;
+    }
     int inicioCabecera(int p) const {
         int abre, cierra;
         nombreAntes(p, abre, cierra);
@@ -399,10 +410,15 @@ LeerBDL::LeerBDL(const std::string& fichero) : impl_(std::make_unique<Impl>()) {
 LeerBDL::LeerBDL(const std::string& ficheroEdificio, const std::string& ficheroCatalogo)
     : impl_(std::make_unique<Impl>()) {
     for (const std::string* f : {&ficheroEdificio, &ficheroCatalogo}) {
-        std::string bytes;
+        std::string bytes, pieza;
         if (!leerBytes(*f, bytes)) continue;
         try {
-            normalizar(bytes.data(), bytes.size(), impl_->t);
+            // Each file is normalised on its own: a blank ending the building file and one
+            // starting the catalogue both stay.
+            normalizar(bytes.data(), bytes.size(), pieza);
+            bytes.clear();
+            bytes.shrink_to_fit();
+            impl_->t += pieza;
         } catch (const std::bad_alloc&) {
             sinMemoria();
         }
@@ -754,14 +770,20 @@ int LeerBDL::siguienteObjeto(std::string& nombre, const std::string& tipo) {
     int p = im.primerSitio(tipoLimpio(tipo), im.cursor);
     if (!p) return -1;
     im.cursor = p + 1;
-    int abre, cierra;
-    im.nombreAntes(p, abre, cierra);
-    nombre = "\"";
-    if (cierra > abre + 1)
-        nombre.append(im.t, static_cast<std::size_t>(abre + 1),
-                      static_cast<std::size_t>(cierra - abre - 1));
-    nombre += '"';
+    nombre = im.nombreEn(p);
     return 0;
+}
+
+std::vector<std::string> LeerBDL::nombresObjetos(const std::string& tipo) const {
+    Impl& im = *impl_;
+    std::string tl = tipoLimpio(tipo);
+    std::vector<std::string> r;
+    int p = im.primerSitio(tl, 0);
+    while (p) {
+        r.push_back(im.nombreEn(p));
+        p = im.primerSitio(tl, p + 1);
+    }
+    return r;
 }
 
 int LeerBDL::extensionObjeto(const std::string& tipo, const std::string& nombre, int& inicio,

@@ -1,6 +1,7 @@
 #include "input/LeerBDL.h"
 
 #include <gtest/gtest.h>
+#include <random>
 
 #include "comun/Entorno.h"
 #include "input/Global2.h"
@@ -127,6 +128,15 @@ TEST(LeerBDLListas, DameListaAndStrings) {
     EXPECT_EQ(w, (std::vector<float>{1, 2, 9, 9}));
 }
 
+TEST(LeerBDLListas, StringListEndsOnlyAtAClosingParenthesisRightAfterAQuote) {
+    std::vector<std::string> s;
+    // ")" two characters after the closing quote ends the list.
+    EXPECT_EQ(de(" N = ( \"A\", \"B\" )\n M = \"C\"\n")->dameListaCadenas("N", s), 2);
+    // Written on the next line, it stands four characters after: the reading goes on.
+    EXPECT_EQ(de(" N = ( \"A\", \"B\"\n)\n M = \"C\"\n")->dameListaCadenas("N", s), 3);
+    EXPECT_EQ(s[2], "\"C\"");
+}
+
 TEST(LeerBDLListas, DameValoresRepeatsAndShortLists) {
     std::vector<float> v;
     EXPECT_EQ(de(" VALUES = ( 1, &D, 3 )")->dameValores("VALUES", 5, v), 0);
@@ -168,6 +178,11 @@ TEST(LeerBDLListas, DameDosListas) {
     EXPECT_EQ(de(" P = ( 1, 2 ) ( 3, 4 )")->dameDosListas("P", 2, a, b), 0);
     EXPECT_EQ(a, (std::vector<float>{1, 2}));
     EXPECT_EQ(b, (std::vector<float>{3, 4}));
+    // Without a second list after the first, the one after "V1" is read.
+    auto r = de(" \"P\" = POLYGON\n V1 = ( 7, 8 )\n..\n OTRO\n P = ( 1, 2 )\n");
+    EXPECT_EQ(r->dameDosListas("P =", 2, a, b), 0);
+    EXPECT_EQ(a, (std::vector<float>{1, 2}));
+    EXPECT_EQ(b, (std::vector<float>{7, 8}));
 }
 
 TEST(LeerBDLListas, Vertices) {
@@ -320,6 +335,141 @@ TEST(LeerBDLLibreria, EntryAtItsColumns) {
         }
     }
     Directorios::liberar();
+}
+
+TEST(LeerBDLCarga, EachFileOfATwoFileReaderIsNormalisedOnItsOwn) {
+    DirectorioTemporal dir;
+    std::string e = dir.escribir("e.bdl", "A = 1 ");
+    std::string c = dir.escribir("c.bdc", " B = 2");
+    EXPECT_STREQ(LeerBDL(e, c).texto(), "A = 1  B = 2");
+    EXPECT_STREQ(LeerBDL(dir.fichero("falta"), c).texto(), " B = 2");
+}
+
+TEST(LeerBDLObjetos, PositionZeroHidesObjectsToo) {
+    // A text that starts with the quoted name, or with the type keyword, finds nothing: the
+    // first occurrence stands at position 0.
+    auto r = de("\"S\" = SPACE\n..\n\"S\" = SPACE\n..\n");
+    EXPECT_EQ(LeerBDL::objeto(*r, "SPACE", "\"S\"")->texto(), nullptr);
+    auto t = de("SPACE-X\n\"S\" = SPACE\n..\n");
+    EXPECT_EQ(t->cuentaObjetos("SPACE"), 0);
+    EXPECT_EQ(t->cuentaObjetosAntes(1, -1, "SPACE"), 1);
+}
+
+TEST(LeerBDLObjetos, CursorWalksTheObjectsOfARange) {
+    auto r = de(kEdificio);
+    int ini = 0, fin = 0;
+    ASSERT_EQ(r->extensionObjeto("SPACE", "\"S2\"", ini, fin), 0);
+    r->ponerCursor(ini);
+    std::string n;
+    ASSERT_EQ(r->siguienteObjeto(n, "WINDOW"), 0);
+    EXPECT_EQ(n, "\"W2\"");
+    EXPECT_GT(r->cursor(), ini);
+    EXPECT_EQ(r->nombresObjetos("WINDOW"),
+              (std::vector<std::string>{"\"W1\"", "\"W2\"", "\"W3\""}));
+}
+
+// Random texts made of header-like pieces: every object answer through the index equals the
+// plain search.
+TEST(LeerBDLObjetos, IndexAnswersEqualPlainSearch) {
+    const char* piezas[] = {
+        "\"A\"", "\"B\"", "\"A\"=", " = ", "= ", "SPACE", "SPACE-CONDITIONS", "WINDOW", " ",
+        "\n",    "\t",    "..",     "\"",  "=",  "X",     "SET-DEFAULT FOR "};
+    std::mt19937 azar(12345);
+    for (int caso = 0; caso < 400; ++caso) {
+        std::string s;
+        int n = 1 + static_cast<int>(azar() % 40);
+        for (int i = 0; i < n; ++i) s += piezas[azar() % (sizeof piezas / sizeof *piezas)];
+        auto a = de(s), b = de(s);
+        b->usarIndice(false);
+        for (const char* tipo : {"SPACE", "SPACE ", "WINDOW", "SPACE-CONDITIONS"}) {
+            ASSERT_EQ(a->cuentaObjetos(tipo), b->cuentaObjetos(tipo)) << s;
+            ASSERT_EQ(a->cuentaObjetosAntes(3, 20, tipo), b->cuentaObjetosAntes(3, 20, tipo)) << s;
+            ASSERT_EQ(a->nombresObjetos(tipo), b->nombresObjetos(tipo)) << s;
+            for (const char* nombre : {"\"A\"", "\"B\""}) {
+                auto oa = LeerBDL::objeto(*a, tipo, nombre), ob = LeerBDL::objeto(*b, tipo, nombre);
+                ASSERT_EQ(oa->texto() == nullptr, ob->texto() == nullptr) << s;
+                if (oa->texto()) {
+                    ASSERT_STREQ(oa->texto(), ob->texto()) << s;
+                }
+                int i1 = 0, f1 = 0, i2 = 0, f2 = 0;
+                ASSERT_EQ(a->extensionObjeto2(tipo, "WINDOW", nombre, i1, f1),
+                          b->extensionObjeto2(tipo, "WINDOW", nombre, i2, f2));
+                ASSERT_EQ(i1, i2) << s;
+                ASSERT_EQ(f1, f2) << s;
+            }
+        }
+    }
+}
+
+// The shipped catalogue: every layer set names existing materials, every construction an
+// existing layer set, every glazing a conductance the default films accept.
+TEST(LeerBDLCatalogo, ShippedCatalogueIsConsistent) {
+    LeerBDL r(std::string(ENVOLVENTE_FUENTES) + "/examples/lib/BDCatalogo.bdc");
+    ASSERT_NE(r.texto(), nullptr);
+    EXPECT_GT(r.cuentaObjetos("MATERIAL"), 15);
+    for (const std::string& capas : r.nombresObjetos("LAYERS")) {
+        auto o = LeerBDL::objeto(r, "LAYERS", capas);
+        std::vector<std::string> materiales;
+        int n = o->dameListaCadenas("MATERIAL", materiales);
+        ASSERT_GT(n, 0) << capas;
+        std::vector<float> espesores;
+        int ne = o->dameLista("THICKNESS", espesores);
+        EXPECT_TRUE(ne == -1 || ne == n) << capas;
+        for (int i = 0; i < n; ++i) {
+            auto m = LeerBDL::objeto(r, "MATERIAL", materiales[static_cast<std::size_t>(i)]);
+            ASSERT_NE(m->texto(), nullptr) << materiales[static_cast<std::size_t>(i)];
+            std::string tipo;
+            ASSERT_EQ(m->dameCadena("TYPE", tipo), 0);
+            float x = -1;
+            if (tipo == "PROPERTIES") {
+                for (const char* k : {"THICKNESS", "CONDUCTIVITY", "DENSITY", "SPECIFIC-HEAT",
+                                      "VAPOUR-DIFFUSIVITY-FACTOR"}) {
+                    x = -1;
+                    EXPECT_EQ(m->dameReal(k, x), 0) << k;
+                    EXPECT_GT(x, 0.0f) << materiales[static_cast<std::size_t>(i)] << " " << k;
+                }
+            } else {
+                ASSERT_EQ(tipo, "RESISTANCE");
+                EXPECT_EQ(m->dameReal("RESISTANCE", x), 0);
+                EXPECT_GT(x, 0.1f);
+                EXPECT_LT(x, 0.3f);
+            }
+        }
+    }
+    for (const std::string& c : r.nombresObjetos("CONSTRUCTION")) {
+        auto o = LeerBDL::objeto(r, "CONSTRUCTION", c);
+        std::string tipo, capas;
+        ASSERT_EQ(o->dameCadena(" TYPE ", tipo), 0);
+        float u = 0;
+        if (tipo == "LAYERS") {
+            ASSERT_EQ(o->dameCadena("LAYERS =", capas), 0);
+            EXPECT_NE(LeerBDL::objeto(r, "LAYERS", capas)->texto(), nullptr) << capas;
+        } else {
+            EXPECT_EQ(tipo, "U-VALUE");
+            EXPECT_EQ(o->dameReal("U-VALUE =", u), 0);
+            EXPECT_GT(u, 0.0f);
+        }
+    }
+    for (const std::string& g : r.nombresObjetos("GLASS-TYPE")) {
+        auto o = LeerBDL::objeto(r, "GLASS-TYPE", g);
+        std::string tipo;
+        ASSERT_EQ(o->dameCadena(" TYPE ", tipo), 0);
+        if (tipo == "GLASS-TYPE-CODE") {
+            std::string codigo;
+            EXPECT_EQ(o->dameCadena("GLASS-TYPE-CODE", codigo), 0);
+            // The code names an entry of the sample glazing library, at its column.
+            std::string biblioteca =
+                leerFichero(std::string(ENVOLVENTE_FUENTES) + "/examples/lib/BDLLIB.DAT");
+            std::string cabecera = "\n$LIBRARY-ENTRY GLASS-TYPES" + std::string(21, ' ') + codigo;
+            EXPECT_NE(biblioteca.find(cabecera), std::string::npos) << codigo;
+            continue;
+        }
+        float sc = 0, k = 0;
+        EXPECT_EQ(o->dameReal("SHADING-COEF ", sc), 0);
+        EXPECT_EQ(o->dameReal("GLASS-CONDUCTANCE", k), 0);
+        EXPECT_GT(sc, 0.0f);
+        EXPECT_LE(k, 1.0f / (0.04f + 1.0f / 7.7f)); // 5.89: the glass resistance stays >= 0
+    }
 }
 
 } // namespace
