@@ -11,24 +11,13 @@
 
 namespace {
 // The first BUILD-PARAMETERS object of the building reader (a reader without text when there is
-// none). One forward search for its header: it normally stands near the top of the file.
+// none). The reader lists object names from its header index without moving its cursor, so this
+// stays cheap for every ground element and leaves any object walk of the caller undisturbed.
 std::unique_ptr<LeerBDL> parametrosEdificio() {
-    const char* t = gLeerBDL->texto();
-    if (!t) return std::make_unique<LeerBDL>();
-    const std::string clave = "= BUILD-PARAMETERS";
-    for (int p = gLeerBDL->buscar(clave, 0); p > 0; p = gLeerBDL->buscar(clave, p + 1)) {
-        // Header tail: closing quote of the name, a blank, "=", a blank, the type.
-        if (p < 2 || t[p - 2] != '"') continue;
-        int fin = p - 2;
-        int inicio = fin - 1;
-        while (inicio >= 0 && t[inicio] != '"') --inicio;
-        if (inicio < 0) continue;
-        std::string nombre(t + inicio, static_cast<std::size_t>(fin - inicio + 1));
-        return LeerBDL::objeto(*gLeerBDL, "BUILD-PARAMETERS", nombre);
-    }
-    return std::make_unique<LeerBDL>();
+    std::vector<std::string> nombres = gLeerBDL->nombresObjetos("BUILD-PARAMETERS");
+    if (nombres.empty()) return std::make_unique<LeerBDL>();
+    return LeerBDL::objeto(*gLeerBDL, "BUILD-PARAMETERS", nombres.front());
 }
-
 } // namespace
 
 Underground::Underground(const std::string& n, int nl, const std::vector<float>& a,
@@ -176,6 +165,7 @@ void Underground::leerSituacion(const LeerBDL& objeto, float alturaDefecto,
 
     if (objeto.dameReal("Z-GROUND =", z) < 0) z = -profundidadDefecto;
     if (z > 0.0f) z = -z;
+    if (z == 0.0f) z = 0.0f; // no negative zero
     if (objeto.dameReal("HEIGHT =", alto) < 0) alto = alturaDefecto;
 }
 

@@ -65,7 +65,6 @@ std::unique_ptr<Underground> suelo(const std::string& nombre, float profundidad 
 
 TEST(Underground, SoleraConAislamientoPerimetral) {
     EntornoEnvolvente e;
-    REQUIERE_LECTOR(e);
     e.edificio("\n" + kParametros +
                elemento("S1", "   CONSTRUCTION = \"CS\"\n   LOCATION = BOTTOM\n") + kConstruccion);
     auto s = suelo("\"S1\"");
@@ -94,7 +93,6 @@ TEST(Underground, SoleraConAislamientoPerimetral) {
 
 TEST(Underground, SoleraSinDatosDeAislamiento) {
     EntornoEnvolvente e;
-    REQUIERE_LECTOR(e);
     e.edificio("\n" + elemento("S1", "   CONSTRUCTION = \"CS\"\n   LOCATION = BOTTOM\n") +
                kConstruccion);
     auto s = suelo("\"S1\"");
@@ -109,7 +107,6 @@ TEST(Underground, SoleraSinDatosDeAislamiento) {
 
 TEST(Underground, MuroDeSotano) {
     EntornoEnvolvente e;
-    REQUIERE_LECTOR(e);
     e.edificio("\n" + elemento("M0", "   CONSTRUCTION = \"CS\"\n   TILT = 90\n   Z-GROUND = 0\n") +
                elemento("M2", "   CONSTRUCTION = \"CS\"\n   TILT = 270\n   Z-GROUND = -2\n") +
                kConstruccion);
@@ -126,7 +123,6 @@ TEST(Underground, MuroDeSotano) {
 
 TEST(Underground, SoleraEnterrada) {
     EntornoEnvolvente e;
-    REQUIERE_LECTOR(e);
     e.edificio("\n" + elemento("S1", "   CONSTRUCTION = \"CS\"\n   TILT = 180\n   Z-GROUND = 2\n") +
                elemento("S2", "   CONSTRUCTION = \"CS\"\n   TILT = 180\n") + kConstruccion);
     // A positive Z-GROUND is taken as depth: z = -2.
@@ -144,7 +140,6 @@ TEST(Underground, SoleraEnterrada) {
 
 TEST(Underground, SituacionYAltura) {
     EntornoEnvolvente e;
-    REQUIERE_LECTOR(e);
     e.edificio("\n" + elemento("T", "   CONSTRUCTION = \"CS\"\n   LOCATION = TOP\n") +
                elemento("X", "   CONSTRUCTION = \"CS\"\n   LOCATION = SPACE-V1\n") +
                elemento("H", "   CONSTRUCTION = \"CS\"\n   TILT = 10\n   HEIGHT = 3.5\n") +
@@ -160,7 +155,6 @@ TEST(Underground, SituacionYAltura) {
 
 TEST(Underground, SinInclinacionAnotaElDefecto) {
     EntornoEnvolvente e;
-    REQUIERE_LECTOR(e);
     e.edificio("\n" + elemento("S1", "   CONSTRUCTION = \"CS\"\n") + kConstruccion);
     auto s = suelo("\"S1\"");
     EXPECT_TRUE(s->esMuro);
@@ -171,7 +165,6 @@ TEST(Underground, SinInclinacionAnotaElDefecto) {
 
 TEST(Underground, ConstruccionPorU) {
     EntornoEnvolvente e;
-    REQUIERE_LECTOR(e);
     e.edificio("\n" + elemento("S1", "   CONSTRUCTION = \"CU\"\n   LOCATION = BOTTOM\n") +
                kConstruccion);
     auto s = suelo("\"S1\"");
@@ -184,7 +177,6 @@ TEST(Underground, ConstruccionPorU) {
 
 TEST(Underground, UPerimetral) {
     EntornoEnvolvente e;
-    REQUIERE_LECTOR(e);
     e.edificio("\n" + elemento("S1", "   CONSTRUCTION = \"CS\"\n   LOCATION = BOTTOM\n") +
                elemento("S0", "   CONSTRUCTION = \"CSINR\"\n   LOCATION = BOTTOM\n") +
                kConstruccion);
@@ -228,7 +220,6 @@ TEST(Underground, MensajesFatales) {
     };
     for (const Caso& c : casos) {
         EntornoEnvolvente e;
-        REQUIERE_LECTOR(e);
         e.edificio("\n" + c.texto + kConstruccion);
         EXPECT_EQ(e.fatal([] { suelo("\"S1\""); }), c.esperado) << c.texto;
     }
