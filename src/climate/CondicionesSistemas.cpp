@@ -93,6 +93,8 @@ CondicionesSistemas::CondicionesSistemas(const LeerBDL& entrada, const std::stri
             estacion[h] = season[h];
             if (h < static_cast<int>(calefaccionHoraria.size())) calefaccionHoraria[h] = season[h];
         }
+        // The building-wide temperatures rule outside and inside the heating hours, whether
+        // those come from the heating months or from a season schedule.
         if (gGlobal2->noEsHoraCalefaccion(h) && temperaturaVerano > -100.0f)
             refrigeracionPropia_[h] = temperaturaVerano;
         if (gGlobal2->esHoraCalefaccion(h) && temperaturaInvierno > -100.0f)
