@@ -1,13 +1,237 @@
-// Stand-in until the climate reader is built: a mild constant climate.
 #include "climate/Meteo.h"
 
-Meteo::Meteo() = default;
-Meteo::~Meteo() = default;
-void Meteo::leerClima(const std::string&) {}
-void Meteo::valoresMensuales() {
-    for (int m = 0; m < 12; ++m) {
-        temperaturaMensual[m] = 10.0f;
-        humedadMensual[m] = 70.0f;
+#include <cerrno>
+#include <climits>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+
+#include "climate/CorrienteAire.h"
+#include "climate/PosicionSolar.h"
+#include "input/Global2.h"
+#include "shell/Globales.h"
+
+const int Meteo::kDiasMes[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+const int Meteo::kDiasAcumulados[12] = {31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334, 365};
+
+namespace {
+
+constexpr float kPresionReferencia = 101325.0f; // Pa, for the humidity of the text format
+
+// DOE-2 packed binary weather file: two fixed records per month.
+constexpr long kBytesRegistro = 6208;
+constexpr int kBytesCabecera = 60;
+constexpr int kPalabras = 1536; // 16 days x 24 hours x 4 words
+constexpr int kBytesLeidos = kBytesCabecera + 4 * kPalabras;
+
+std::int32_t entero(const unsigned char* p) {
+    std::uint32_t u = static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
+                      (static_cast<std::uint32_t>(p[2]) << 16) |
+                      (static_cast<std::uint32_t>(p[3]) << 24);
+    return static_cast<std::int32_t>(u);
+}
+
+float real(const unsigned char* p) {
+    std::uint32_t u = static_cast<std::uint32_t>(entero(p));
+    static_assert(sizeof(float) == sizeof(std::uint32_t), "32-bit float expected");
+    float f;
+    std::memcpy(&f, &u, sizeof f);
+    return f;
+}
+
+// Reads n bytes at an offset; false when the file does not hold them all.
+bool leerEn(std::ifstream& f, long posicion, unsigned char* destino, int n) {
+    f.clear();
+    f.seekg(posicion, std::ios::beg);
+    if (!f) return false;
+    f.read(reinterpret_cast<char*>(destino), n);
+    return f.gcount() == n;
+}
+
+// Sequential scanning of white-space separated numbers from a text line, in the manner of
+// "%d" and "%f". Non-finite numbers count as unreadable.
+class Campos {
+public:
+    explicit Campos(const char* texto) : p_(texto) {}
+    bool entero(int& v) {
+        char* fin;
+        errno = 0;
+        long x = std::strtol(p_, &fin, 10);
+        if (fin == p_) return false;
+        p_ = fin;
+        if (errno == ERANGE || x > INT_MAX || x < INT_MIN) x = x < 0 ? INT_MIN : INT_MAX;
+        v = static_cast<int>(x);
+        return true;
     }
-    temperaturaAnual = 10.0f;
+    bool real(float& v) {
+        char* fin;
+        float x = std::strtof(p_, &fin);
+        if (fin == p_) return false;
+        p_ = fin;
+        if (!std::isfinite(x)) return false;
+        v = x;
+        return true;
+    }
+
+private:
+    const char* p_;
+};
+
+} // namespace
+
+Meteo::Meteo() {
+    std::vector<float>* series[8] = {&temperatura, &humedad, &radiacionDirecta, &radiacionDifusa,
+                                     &cenit,       &azimut,  &velocidadViento,  &direccionViento};
+    for (auto* s : series) {
+        if (gGlobal2)
+            *s = gGlobal2->reservarReales(kHoras);
+        else
+            s->assign(kHoras, 0.0f);
+    }
+}
+
+Meteo::~Meteo() {
+    if (clima_.is_open()) clima_.close();
+}
+
+void Meteo::leerClima(const std::string& fichero) {
+    std::string::size_type punto = fichero.rfind('.');
+    if (punto != std::string::npos && fichero.compare(punto, std::string::npos, ".bin") == 0)
+        leerBinario(fichero);
+    else
+        leerTexto(fichero);
+}
+
+// Text format: a title line, a line whose first number is the latitude, then one line per hour
+// in hour order: month day hour T x Idir Idif w x wind winddir azimuth zenith. The hour is the
+// line's position; the relative humidity comes from T and w at the reference pressure.
+void Meteo::leerTexto(const std::string& fichero) {
+    clima_.open(fichero, std::ios::in);
+    if (!clima_.is_open()) return;
+    std::string linea;
+    if (std::getline(clima_, linea) && std::getline(clima_, linea)) {
+        float lat;
+        if (Campos(linea.c_str()).real(lat)) latitud = lat;
+        CorrienteAire aire;
+        for (int h = 0; h < kHoras && std::getline(clima_, linea); ++h) {
+            Campos c(linea.c_str());
+            int mes, dia, hora;
+            float v[10];
+            bool completa = c.entero(mes) && c.entero(dia) && c.entero(hora);
+            for (int i = 0; completa && i < 10; ++i) completa = c.real(v[i]);
+            if (!completa) continue;
+            mesRegistro = mes;
+            diaRegistro = dia;
+            horaRegistro = hora;
+            temperatura[h] = v[0];
+            radiacionDirecta[h] = v[2];
+            radiacionDifusa[h] = v[3];
+            velocidadViento[h] = v[6];
+            direccionViento[h] = v[7];
+            azimut[h] = v[8];
+            cenit[h] = v[9];
+            aire.ponTwP(v[0], v[4], kPresionReferencia);
+            humedad[h] = aire.dame("hr");
+            ++horasLeidas;
+        }
+    }
+    clima_.close();
+}
+
+// DOE-2 packed binary format: 24 records of 6208 bytes (two per month, days 1-16 and 17-end),
+// each a 60-byte header and 16 x 24 hours of four packed words.
+void Meteo::leerBinario(const std::string& fichero) {
+    std::ifstream f(fichero, std::ios::in | std::ios::binary);
+    if (!f.is_open()) return;
+    unsigned char cabecera[kBytesCabecera];
+
+    // Site data from the headers of the first record of each month; the last one read counts.
+    bool hayCabecera = false;
+    float lat = 0.0f, lon = 0.0f;
+    std::int32_t zona = 0;
+    for (int mes = 1; mes <= 12; ++mes) {
+        if (!leerEn(f, 2L * (mes - 1) * kBytesRegistro, cabecera, kBytesCabecera)) continue;
+        lat = real(cabecera + 28);
+        lon = real(cabecera + 32);
+        zona = entero(cabecera + 36);
+        hayCabecera = true;
+    }
+    if (hayCabecera) {
+        latitud = lat;
+        longitud = -lon;
+        zonaHoraria = static_cast<float>(zona);
+    }
+
+    std::vector<unsigned char> registro(kBytesLeidos);
+    bool hayBloque = false;
+    std::int32_t bloqueCargado = 0;
+    CorrienteAire aire;
+    PosicionSolar sol;
+    const double irradiancia = 1055.05585262 / 334.450944; // Btu/(h ft2) to W/m2
+    int h = 0;
+    for (int mes = 1; mes <= 12; ++mes) {
+        for (int dia = 1; dia <= kDiasMes[mes - 1]; ++dia) {
+            int bloque = 2 * mes + (dia - 1) / 16 - 1;
+            int j = (dia - 1) % 16 + 1;
+            for (int hora = 1; hora <= 24; ++hora, ++h) {
+                if (!hayBloque || bloque != bloqueCargado) {
+                    hayBloque =
+                        leerEn(f, (bloque - 1) * kBytesRegistro, registro.data(), kBytesLeidos);
+                    if (!hayBloque) continue; // the file ends before this hour
+                    bloqueCargado = entero(registro.data() + 40);
+                }
+                const unsigned char* p =
+                    registro.data() + kBytesCabecera + 4 * ((j - 1) * 96 + (hora - 1) * 4);
+                std::int32_t w1 = entero(p), w2 = entero(p + 4), w4 = entero(p + 12);
+
+                float bulboHumedo = static_cast<float>((w1 % 65536) / 256 - 99);
+                float bulboSeco = static_cast<float>(w1 % 256 - 99);
+                float presion = static_cast<float>(15.0 + 0.1 * (w1 / 65536));
+                float sector = static_cast<float>(w2 % 16);
+                float global = static_cast<float>(w2 / 1048576);
+                float directaNormal = static_cast<float>((w2 % 1048576) / 1024);
+                float nudos = static_cast<float>(w4 % 128);
+
+                bulboSeco = (bulboSeco - 32.0f) * 5.0f / 9.0f;
+                bulboHumedo = (bulboHumedo - 32.0f) * 5.0f / 9.0f;
+                presion = static_cast<float>(presion * 3386.38815789);
+                aire.ponTthP(bulboSeco, bulboHumedo, presion);
+                temperatura[h] = bulboSeco;
+                humedad[h] = aire.dame("hr");
+
+                float az, alt, cen;
+                sol.calcular(latitud, mes, dia, static_cast<float>(hora), az, alt, cen);
+                cenit[h] = cen;
+                azimut[h] = az;
+
+                float directa = static_cast<float>(directaNormal * irradiancia);
+                global = static_cast<float>(global * irradiancia);
+                radiacionDirecta[h] = static_cast<float>(directa * std::cos(cen * 3.14159 / 180.0));
+                radiacionDifusa[h] = global - radiacionDirecta[h];
+
+                velocidadViento[h] = static_cast<float>(nudos * 0.51444);
+                direccionViento[h] = sector * 22.5f;
+                ++horasLeidas;
+            }
+        }
+    }
+}
+
+void Meteo::valoresMensuales() {
+    float sumaT[12] = {}, sumaHR[12] = {};
+    float sumaAnual = 0.0f;
+    int mes = 0;
+    for (int h = 0; h < kHoras; ++h) {
+        int d = h / 24;
+        while (kDiasAcumulados[mes] <= d) ++mes; // hours come in order: months only advance
+        sumaT[mes] += temperatura[h];
+        sumaAnual += temperatura[h];
+        sumaHR[mes] += humedad[h];
+    }
+    for (int m = 0; m < 12; ++m) {
+        temperaturaMensual[m] = sumaT[m] / static_cast<float>(kDiasMes[m] * 24);
+        humedadMensual[m] = sumaHR[m] / static_cast<float>(kDiasMes[m] * 24);
+    }
+    temperaturaAnual = sumaAnual * (1.0f / static_cast<float>(kHoras));
 }

@@ -69,6 +69,10 @@ int Arranque::ejecutar(const std::string& linea, const std::string& ejecutable) 
         Consola::mensajeError(e.what());
         principal.liberar();
         return 3;
+    } catch (...) {
+        Consola::mensajeError("Error");
+        principal.liberar();
+        return 3;
     }
     return 0;
 }
