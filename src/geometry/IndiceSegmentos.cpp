@@ -8,14 +8,17 @@ namespace {
 constexpr double kMaxTrozos = 4096.0;
 // Cell coordinates beyond this are not representable in the key.
 constexpr double kMaxCelda = 1.0e9;
+constexpr double kFactorCelda = 1.0137;
 } // namespace
 
 IndiceSegmentos::IndiceSegmentos(double celda, double margen)
     : celda_(celda > 0.0 && std::isfinite(celda) ? celda : 1.0), margen_(margen) {}
 
 double IndiceSegmentos::celdaPara(double longitudMedia) {
-    if (!(longitudMedia > 0.0) || !std::isfinite(longitudMedia)) return 1.0;
-    return std::min(100.0, std::max(0.25, longitudMedia));
+    // Buildings are drawn on round coordinates: an odd factor keeps the cell faces off the
+    // nodes, where many edges meet and the margin would register each in eight cells.
+    if (!(longitudMedia > 0.0) || !std::isfinite(longitudMedia)) return 1.0 * kFactorCelda;
+    return std::min(100.0, std::max(0.25, longitudMedia)) * kFactorCelda;
 }
 
 bool IndiceSegmentos::celdas(const Point3& a, const Point3& b, std::vector<Celda>& out) const {
@@ -52,6 +55,8 @@ bool IndiceSegmentos::celdas(const Point3& a, const Point3& b, std::vector<Celda
 }
 
 void IndiceSegmentos::insertar(int id, const Point3& a, const Point3& b) {
+    if (id >= static_cast<int>(marcas_.size()))
+        marcas_.resize(static_cast<std::size_t>(id) + 1, 0u);
     if (!celdas(a, b, tmp_)) {
         apartados_.push_back(id);
         return;
@@ -60,16 +65,27 @@ void IndiceSegmentos::insertar(int id, const Point3& a, const Point3& b) {
 }
 
 void IndiceSegmentos::candidatos(const Point3& a, const Point3& b, std::vector<int>& ids) const {
-    ids.assign(apartados_.begin(), apartados_.end());
+    ids.clear();
+    if (++consulta_ == 0) {
+        std::fill(marcas_.begin(), marcas_.end(), 0u);
+        consulta_ = 1;
+    }
+    auto tomar = [this, &ids](const std::vector<int>& lista) {
+        for (int id : lista) {
+            if (marcas_[id] == consulta_) continue;
+            marcas_[id] = consulta_;
+            ids.push_back(id);
+        }
+    };
+    tomar(apartados_);
     if (celdas(a, b, tmp_)) {
         for (const Celda& c : tmp_) {
             auto it = mapa_.find(c);
-            if (it != mapa_.end()) ids.insert(ids.end(), it->second.begin(), it->second.end());
+            if (it != mapa_.end()) tomar(it->second);
         }
     } else {
         // A segment outside the grid may touch anything: every registered identifier.
-        for (const auto& par : mapa_) ids.insert(ids.end(), par.second.begin(), par.second.end());
+        for (const auto& par : mapa_) tomar(par.second);
     }
     std::sort(ids.begin(), ids.end());
-    ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
 }

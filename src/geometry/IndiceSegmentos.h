@@ -16,6 +16,7 @@ public:
     // celda: edge of a cell (m); margen: how far two segments may be apart and still be found.
     IndiceSegmentos(double celda, double margen);
 
+    // Identifiers are small non-negative integers (positions in the caller's list).
     void insertar(int id, const Point3& a, const Point3& b);
     // Fills `ids` with the candidates for the segment a-b.
     void candidatos(const Point3& a, const Point3& b, std::vector<int>& ids) const;
@@ -43,4 +44,7 @@ private:
     std::unordered_map<Celda, std::vector<int>, HashCelda> mapa_;
     std::vector<int> apartados_;
     mutable std::vector<Celda> tmp_;
+    // Per identifier, the last query that took it (repeats across cells are skipped).
+    mutable std::vector<unsigned> marcas_;
+    mutable unsigned consulta_ = 0;
 };
