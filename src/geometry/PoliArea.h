@@ -26,6 +26,8 @@ public:
     double area() const override;
     void centre(Point3& out) const override;
     PLinea* contour(int k) const override;
+    // Sum of the contours' open-polyline lengths (PLinea::length: the segment from the last
+    // node back to the first is left out).
     virtual double perimeter() const;
 
     bool contains(const Point3& p) const;

@@ -1,0 +1,68 @@
+#include "geometry/PLinea.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "comun/Entorno.h"
+#include "shell/ErrorFatal.h"
+
+namespace {
+
+PLinea linea(const std::vector<Point3>& nodos) {
+    PLinea l(static_cast<int>(nodos.size()));
+    for (std::size_t i = 0; i < nodos.size(); ++i) l.ponerNodo(static_cast<int>(i), nodos[i]);
+    return l;
+}
+
+const Vector3 kArriba(0, 0, 1);
+
+TEST(PLineaTest, NodosNulosTrasConstruir) {
+    PLinea l(3);
+    EXPECT_EQ(l.numNodos(), 3);
+    EXPECT_EQ(l.nodo(2), nullptr);
+    EXPECT_EQ(PLinea(-1).numNodos(), 0);
+}
+
+TEST(PLineaTest, AreaConSignoSegunLaNormal) {
+    PLinea l = linea({{0, 0, 0}, {4, 0, 0}, {4, 3, 0}, {0, 3, 0}});
+    EXPECT_DOUBLE_EQ(l.signedArea(kArriba), 12.0);
+    EXPECT_DOUBLE_EQ(l.signedArea(Vector3(0, 0, -1)), -12.0);
+    // A concave L: the fan triangles all keep their sign, the sum is the area.
+    PLinea ele = linea({{0, 0, 0}, {2, 0, 0}, {2, 1, 0}, {1, 1, 0}, {1, 2, 0}, {0, 2, 0}});
+    EXPECT_DOUBLE_EQ(ele.signedArea(kArriba), 3.0);
+    HubDePrueba hub;
+    testing::internal::CaptureStderr();
+    EXPECT_THROW(linea({{0, 0, 0}, {1, 0, 0}}).signedArea(kArriba), ErrorFatal);
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("Se ha producido un error"),
+              std::string::npos);
+}
+
+TEST(PLineaTest, LongitudSinTramoDeCierre) {
+    // 4 + 3 + 4: the segment from the last node back to the first is not counted.
+    PLinea l = linea({{0, 0, 0}, {4, 0, 0}, {4, 3, 0}, {0, 3, 0}});
+    EXPECT_DOUBLE_EQ(l.length(), 11.0);
+    EXPECT_DOUBLE_EQ(PLinea(1).length(), 0.0);
+}
+
+TEST(PLineaTest, SumaDeAngulos) {
+    PLinea l = linea({{0, 0, 0}, {4, 0, 0}, {4, 3, 0}, {0, 3, 0}});
+    EXPECT_TRUE(l.windingContains({0, 0, 0}, kArriba));
+    EXPECT_TRUE(l.windingContains({0, 1.7f, 0}, kArriba));
+    EXPECT_TRUE(l.windingContains({1, 1, 0}, kArriba));
+    EXPECT_TRUE(l.windingContains({1, 1, 0}, Vector3(0, 0, -1))); // sum -2π also counts
+    EXPECT_FALSE(l.windingContains({5, 1, 0}, kArriba));
+    // A diagonal edge: the point on it is found by the edge test, not by rounding luck.
+    PLinea t = linea({{0, 0, 0}, {4, 2, 0}, {0, 5, 0}});
+    EXPECT_TRUE(t.windingContains({2, 1, 0}, kArriba));
+    EXPECT_TRUE(t.windingContains({2, 3.5f, 0}, kArriba));
+    EXPECT_FALSE(t.windingContains({2, 0.9f, 0}, kArriba));
+
+    // Over the centre of a unit square at height h the sum is 4·acos(h²/(0.5 + h²)): about
+    // 0.0899 rad at h = 44.5 (outside) and 0.1111 at h = 36 (inside).
+    PLinea c = linea({{-0.5f, -0.5f, 0}, {0.5f, -0.5f, 0}, {0.5f, 0.5f, 0}, {-0.5f, 0.5f, 0}});
+    EXPECT_FALSE(c.windingContains({0, 0, 44.5f}, kArriba));
+    EXPECT_TRUE(c.windingContains({0, 0, 36.0f}, kArriba));
+}
+
+} // namespace

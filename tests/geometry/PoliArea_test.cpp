@@ -1,0 +1,256 @@
+#include "geometry/PoliArea.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+
+#include "comun/Entorno.h"
+#include "shell/ErrorFatal.h"
+
+namespace {
+
+std::unique_ptr<PoliArea> poligono(const std::vector<Point3>& nodos) {
+    return PoliArea::desdeNodos(nodos);
+}
+
+// Runs f, expects it to stop the run, and returns what the error service printed.
+std::string mensajeFatal(const std::function<void()>& f) {
+    testing::internal::CaptureStderr();
+    bool lanzado = false;
+    try {
+        f();
+    } catch (const ErrorFatal& e) {
+        lanzado = e.codigo() == 3;
+    }
+    std::string salida = testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(lanzado);
+    return salida;
+}
+
+void esperarVector(const Space3& v, float x, float y, float z) {
+    EXPECT_NEAR(v.x, x, 1e-6);
+    EXPECT_NEAR(v.y, y, 1e-6);
+    EXPECT_NEAR(v.z, z, 1e-6);
+}
+
+const std::vector<Point3> kAntihorario = {{0, 0, 0}, {4, 0, 0}, {4, 3, 0}, {0, 3, 0}};
+const std::vector<Point3> kHorario = {{0, 0, 0}, {0, 3, 0}, {4, 3, 0}, {4, 0, 0}};
+
+class PoliAreaTest : public testing::Test {
+protected:
+    HubDePrueba hub;
+};
+
+TEST_F(PoliAreaTest, MarcoDeRectangulosEnAmbosSentidos) {
+    auto a = poligono(kAntihorario);
+    esperarVector(a->normal(), 0, 0, 1);
+    esperarVector(a->ejeX(), 1, 0, 0);
+    esperarVector(a->ejeY(), 0, 1, 0);
+    EXPECT_DOUBLE_EQ(a->area(), 12.0);
+    EXPECT_FLOAT_EQ(a->umax, 4.0f);
+    EXPECT_FLOAT_EQ(a->vmax, 3.0f);
+    EXPECT_FLOAT_EQ(a->umin, 0.0f);
+
+    // Clockwise seen from +z: the normal turns over so that the contour stays counter-clockwise.
+    auto h = poligono(kHorario);
+    esperarVector(h->normal(), 0, 0, -1);
+    esperarVector(h->ejeX(), 0, 1, 0);
+    esperarVector(h->ejeY(), 1, 0, 0); // (0,0,-1) x (0,1,0)
+    EXPECT_DOUBLE_EQ(h->area(), 12.0);
+    Vector3 g;
+    h->toGlobal(g, 1, 2, 3);
+    esperarVector(g, 2, 1, -3);
+    esperarVector(*h->getNormal(), 0, 0, -1);
+}
+
+TEST_F(PoliAreaTest, TercerNodoReintentado) {
+    // Nodes 4, 0 and 1 lie on y = 0: the last node gives no normal and node 3 is used.
+    auto p = poligono({{0, 0, 0}, {2, 0, 0}, {2, 2, 0}, {-1, 2, 0}, {-1, 0, 0}});
+    esperarVector(p->normal(), 0, 0, 1);
+    EXPECT_NEAR(p->area(), 6.0, 1e-9);
+
+    // A four-node polygon is framed with its last node whatever it gives: here a degenerate
+    // (zero) normal, since node 3 lies on the line of nodes 0 and 1.
+    auto q = poligono({{0, 0, 0}, {2, 0, 0}, {1, 1, 0}, {-1, 0, 0}});
+    esperarVector(q->normal(), 0, 0, 0);
+}
+
+TEST_F(PoliAreaTest, Planitud) {
+    auto p = poligono({{0, 0, 0}, {4, 0, 0}, {4, 3, 0.005f}, {0, 3, 0}});
+    EXPECT_NEAR(p->area(), 12.0, 1e-3);
+    std::string m = mensajeFatal([] {
+        poligono({{0, 0, 0}, {4, 0, 0}, {4, 3, 0.02f}, {0, 3, 0}});
+    });
+    EXPECT_NE(m.find("Se ha producido un error"), std::string::npos);
+    EXPECT_EQ(m.find("pol\xEDgonos"), std::string::npos);
+}
+
+TEST_F(PoliAreaTest, MensajesDeValidacion) {
+    std::string m = mensajeFatal([] {
+        poligono({{0, 0, 0}, {4, 0, 0}, {4, 3, 0}, {4, 3, 0}, {0, 3, 0}});
+    });
+    EXPECT_NE(m.find("Error en los pol\xEDgonos: No se pueden repetir nodos"), std::string::npos);
+
+    m = mensajeFatal([] {
+        PoliArea p(1);
+        p.contornos[0] = std::make_unique<PLinea>(4);
+        p.contornos[0]->ponerNodo(0, {0, 0, 0});
+        p.contornos[0]->ponerNodo(1, {4, 0, 0});
+        p.contornos[0]->ponerNodo(3, {0, 3, 0});
+        p.initFrame();
+    });
+    EXPECT_NE(m.find("Error en los pol\xEDgonos: Existe un nodo no especificado"),
+              std::string::npos);
+
+    // A missing node is reported before a later repetition in the same contour.
+    m = mensajeFatal([] {
+        PoliArea p(1);
+        p.contornos[0] = std::make_unique<PLinea>(5);
+        p.contornos[0]->ponerNodo(0, {0, 0, 0});
+        p.contornos[0]->ponerNodo(1, {4, 0, 0});
+        p.contornos[0]->ponerNodo(3, {0, 3, 0});
+        p.contornos[0]->ponerNodo(4, {0, 3, 0});
+        p.initFrame();
+    });
+    EXPECT_NE(m.find("Existe un nodo no especificado"), std::string::npos);
+
+    // The outer contour with two nodes fails an internal check (generic text).
+    m = mensajeFatal([] { poligono({{0, 0, 0}, {4, 0, 0}}); });
+    EXPECT_NE(m.find("Se ha producido un error"), std::string::npos);
+    EXPECT_EQ(m.find("pol\xEDgonos"), std::string::npos);
+}
+
+std::unique_ptr<PoliArea> conAgujero(const std::vector<Point3>& agujero, bool conContorno = true) {
+    auto p = std::make_unique<PoliArea>(2);
+    p->contornos[0] = std::make_unique<PLinea>(4);
+    for (int i = 0; i < 4; ++i) p->contornos[0]->ponerNodo(i, kAntihorario[i]);
+    if (conContorno) {
+        p->contornos[1] = std::make_unique<PLinea>(static_cast<int>(agujero.size()));
+        for (std::size_t i = 0; i < agujero.size(); ++i)
+            p->contornos[1]->ponerNodo(static_cast<int>(i), agujero[i]);
+    }
+    p->initFrame();
+    return p;
+}
+
+TEST_F(PoliAreaTest, Agujeros) {
+    auto p = conAgujero({{1, 1, 0}, {2, 1, 0}, {2, 2, 0}, {1, 2, 0}});
+    EXPECT_NEAR(p->area(), 11.0, 1e-9);
+    EXPECT_NEAR(p->perimeter(), 11.0 + 3.0, 1e-9); // open polylines: 4+3+4 and 1+1+1
+    EXPECT_FALSE(p->contains({1.5f, 1.5f, 0}));
+    EXPECT_TRUE(p->contains({0.5f, 0.5f, 0}));
+
+    std::string m = mensajeFatal([] { conAgujero({{1, 1, 0}, {2, 1, 0}}); });
+    EXPECT_NE(m.find("Error en los pol\xEDgonos: Deben tener m\xE1s de dos nodos"),
+              std::string::npos);
+    m = mensajeFatal([] { conAgujero({}, false); });
+    EXPECT_NE(m.find("Existe un nodo no especificado"), std::string::npos);
+    m = mensajeFatal([] { conAgujero({{1, 1, 0}, {4, 3, 0}, {1, 2, 0}}); });
+    EXPECT_NE(m.find("No se pueden repetir nodos"), std::string::npos);
+}
+
+TEST_F(PoliAreaTest, ContieneNodosYAristas) {
+    auto p = poligono(kAntihorario);
+    EXPECT_TRUE(p->contains({4, 3, 0}));    // a node
+    EXPECT_TRUE(p->contains({2, 0, 0}));    // an edge
+    EXPECT_TRUE(p->contains({4, 1.5f, 0})); // another edge
+    EXPECT_TRUE(p->contains({1, 1, 0}));
+    EXPECT_FALSE(p->contains({5, 1, 0}));
+    EXPECT_FALSE(p->contains({-0.01f, 1, 0}));
+    // A concave L: the notch is outside.
+    auto l = poligono({{0, 0, 0}, {2, 0, 0}, {2, 1, 0}, {1, 1, 0}, {1, 2, 0}, {0, 2, 0}});
+    EXPECT_FALSE(l->contains({1.5f, 1.5f, 0}));
+    EXPECT_TRUE(l->contains({0.5f, 1.5f, 0}));
+    EXPECT_NEAR(l->area(), 3.0, 1e-9);
+}
+
+TEST_F(PoliAreaTest, InterseccionDeRayos) {
+    auto p = poligono(kAntihorario); // normal +z
+    Point3 q;
+    double t = 0;
+    EXPECT_TRUE(p->intersectRay({{1, 1, 5}, {0, 0, -1}}, q, t));
+    EXPECT_DOUBLE_EQ(t, 5.0);
+    esperarVector(q, 1, 1, 0);
+    // From behind the face, towards it.
+    EXPECT_FALSE(p->intersectRay({{1, 1, -5}, {0, 0, 1}}, q, t));
+    // Parallel to the face.
+    EXPECT_FALSE(p->intersectRay({{1, 1, 5}, {1, 0, 0}}, q, t));
+    // Leaving the face.
+    EXPECT_FALSE(p->intersectRay({{1, 1, 5}, {0, 0, 1}}, q, t));
+    // Plane hit outside the polygon.
+    EXPECT_FALSE(p->intersectRay({{6, 1, 5}, {0, 0, -1}}, q, t));
+    // Straight down onto an edge, and an oblique hit inside.
+    EXPECT_TRUE(p->intersectRay({{2, 0, 5}, {0, 0, -1}}, q, t));
+    esperarVector(q, 2, 0, 0);
+    const float s = std::sqrt(0.5f);
+    EXPECT_TRUE(p->intersectRay({{0, 1, 1}, {s, 0, -s}}, q, t));
+    EXPECT_NEAR(t, std::sqrt(2.0), 1e-6);
+    EXPECT_NEAR(q.x, 1, 1e-6);
+    // A badly scaled direction is an internal error.
+    mensajeFatal([&] { p->intersectRay({{1, 1, 5}, {0, 0, -2}}, q, t); });
+}
+
+TEST_F(PoliAreaTest, RejillaDeCeldas) {
+    auto p = poligono({{0, 0, 0}, {10, 0, 0}, {10, 2, 0}, {0, 2, 0}});
+    int nu = 0, nv = 0;
+    p->gridCounts(100, nu, nv); // s = sqrt(5): nu = floor(22.36 + 0.5), nv = floor(4.47 + 0.5)
+    EXPECT_EQ(nu, 22);
+    EXPECT_EQ(nv, 4);
+    // A strip too thin for one row: a single row of N cells.
+    auto f = poligono({{0, 0, 0}, {10, 0, 0}, {10, 0.01f, 0}, {0, 0.01f, 0}});
+    f->gridCounts(4, nu, nv); // s = 6.32: nu = 63, nv = 0
+    EXPECT_EQ(nv, 1);
+    EXPECT_EQ(nu, 4);
+    auto g = poligono({{0, 0, 0}, {0.01f, 0, 0}, {0.01f, 10, 0}, {0, 10, 0}});
+    g->gridCounts(4, nu, nv);
+    EXPECT_EQ(nu, 1);
+    EXPECT_EQ(nv, 4);
+
+    // Cells are measured from the origin: here umin = -2, so the centre of a single cell is at
+    // u = du/2 = 3 from node 0, not at the box's middle (u = 1).
+    auto h = poligono({{0, 0, 0}, {4, 0, 0}, {4, 2, 0}, {-2, 2, 0}});
+    esperarVector(*h->cellPoint(0, 1, 0, 1), 3, 1, 0);
+    Point3 c;
+    EXPECT_TRUE(h->cellInside(c, 0, 2, 0, 2)); // v = 0.5, u = 1.5
+    esperarVector(c, 1.5f, 0.5f, 0);
+    EXPECT_FALSE(h->cellInside(c, 0, 2, 1, 2)); // v = 0.5, u = 4.5: past the polygon
+    esperarVector(c, 4.5f, 0.5f, 0);
+}
+
+TEST_F(PoliAreaTest, Centro) {
+    auto p = poligono(kAntihorario);
+    Point3 c;
+    p->centre(c);
+    esperarVector(c, 2, 1.5f, 0);
+    auto t = poligono({{0, 0, 0}, {3, 0, 0}, {0, 3, 0}});
+    t->centre(c);
+    esperarVector(c, 1, 1, 0);
+}
+
+TEST_F(PoliAreaTest, FactoresDeForma) {
+    // Two 1 m² squares facing each other 2 m apart: F = 1 / (3.1416 · 4) both ways.
+    auto a = poligono({{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}});
+    auto b = poligono({{0, 0, 2}, {0, 1, 2}, {1, 1, 2}, {1, 0, 2}});
+    auto f = viewFactors({a.get(), b.get()});
+    ASSERT_EQ(f.size(), 4u);
+    EXPECT_NEAR(f[1], 1.0 / (3.1416 * 4), 1e-6);
+    EXPECT_NEAR(f[2], 1.0 / (3.1416 * 4), 1e-6);
+    EXPECT_EQ(f[0], 0.0f);
+    EXPECT_EQ(f[3], 0.0f);
+
+    // Facing the same way: nothing.
+    auto c = poligono({{0, 0, 2}, {1, 0, 2}, {1, 1, 2}, {0, 1, 2}});
+    f = viewFactors({a.get(), c.get()});
+    EXPECT_EQ(f[1], 0.0f);
+    EXPECT_EQ(f[2], 0.0f);
+
+    // Reciprocity: a 4 m² square over the 1 m² one (centres aligned, 2 m apart):
+    // F[a][big] = 4 / (π·16) · 4, F[big][a] = F[a][big] · 1 / 4.
+    auto g = poligono({{-0.5f, -0.5f, 2}, {-0.5f, 1.5f, 2}, {1.5f, 1.5f, 2}, {1.5f, -0.5f, 2}});
+    f = viewFactors({g.get(), a.get()});
+    EXPECT_NEAR(f[1], 4 / (3.1416 * 16) * 1, 1e-6);
+    EXPECT_NEAR(f[2], 4 / (3.1416 * 16) * 4, 1e-6);
+}
+
+} // namespace
