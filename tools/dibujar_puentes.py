@@ -93,24 +93,32 @@ def leer_puentes(ruta):
     return puentes
 
 
-def plantas_de(particiones, puentes):
-    """[(name, base level)] sorted by level."""
-    niveles = {}
-    for p in particiones:
-        niveles[p.planta] = min(niveles.get(p.planta, math.inf), p.z)
-    if not niveles:
-        for b in puentes:
-            if not any(abs(b.z - z) < TOL_Z for z in niveles.values()):
-                niveles[f"z={b.z:.2f}"] = b.z
-    return sorted(niveles.items(), key=lambda kv: kv[1])
+class Plantas:
+    """Storey bands: each storey named in the partitions spans from its lowest partition foot up
+    to its tallest partition; levels outside every band are cut into bands of the same height
+    (the tallest storey, or 3 m without partitions), named by their base level."""
 
+    def __init__(self, particiones):
+        bandas = {}
+        for p in particiones:
+            alto = max(q[2] for q in p.puntos) - p.z
+            base, h = bandas.get(p.planta, (math.inf, 0.0))
+            bandas[p.planta] = (min(base, p.z), max(h, alto))
+        self.bandas = sorted(((n, b, h) for n, (b, h) in bandas.items()), key=lambda x: x[1])
+        self.altura = max((h for _, _, h in self.bandas), default=0.0) or 3.0
+        self.referencia = self.bandas[0][1] if self.bandas else 0.0
+        self.niveles = {n: b for n, b, _ in self.bandas}
 
-def planta_de(z, plantas):
-    elegida = 0
-    for i, (_, nivel) in enumerate(plantas):
-        if nivel <= z + TOL_Z:
-            elegida = i
-    return elegida
+    def de(self, z):
+        """(name, base level) of the band holding level z."""
+        for n, b, h in self.bandas:
+            if b - TOL_Z <= z < b + h - TOL_Z:
+                return n, b
+        k = math.floor((z - self.referencia + TOL_Z) / self.altura)
+        base = self.referencia + k * self.altura
+        nombre = f"nivel {base:.2f}"
+        self.niveles.setdefault(nombre, base)
+        return nombre, base
 
 
 def svg_planta(nombre, particiones, puentes, escala):
@@ -182,15 +190,16 @@ def main(argv=None):
     if not particiones and not puentes:
         print("nada que dibujar: no se encuentran particiones ni puentes", file=sys.stderr)
         return 1
-    plantas = plantas_de(particiones, puentes)
-    por_planta = [([], []) for _ in plantas]
-    nombres = [n for n, _ in plantas]
+    plantas = Plantas(particiones)
+    contenido = {}
     for p in particiones:
-        por_planta[nombres.index(p.planta)][0].append(p)
+        contenido.setdefault(p.planta, ([], []))[0].append(p)
     for b in puentes:
-        por_planta[planta_de(b.z, plantas)][1].append(b)
+        nombre, _ = plantas.de(b.z)
+        contenido.setdefault(nombre, ([], []))[1].append(b)
     os.makedirs(args.salida, exist_ok=True)
-    for (nombre, _), (ps, bs) in zip(plantas, por_planta):
+    for nombre in sorted(contenido, key=lambda n: plantas.niveles[n]):
+        ps, bs = contenido[nombre]
         ruta = os.path.join(args.salida, nombre_fichero(nombre))
         with open(ruta, "w", encoding="utf-8") as f:
             f.write(svg_planta(nombre, ps, bs, args.escala))
