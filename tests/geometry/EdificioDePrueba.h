@@ -12,7 +12,9 @@
 #include "envelope/Elemento.h"
 #include "geometry/Edificio.h"
 #include "geometry/PoliArea.h"
+#include "input/LeerBDL.h"
 #include "input/ValoresPorDefecto.h"
+#include "shell/Globales.h"
 
 class EdificioDePrueba : public Edificio {
 public:
@@ -55,19 +57,34 @@ public:
     }
 };
 
-// The run globals for one test: hub, a temporary directory and defaults (with no thermal-bridge
-// rows until the test adds them).
+// The run globals for one test: hub, a temporary directory, defaults (with no thermal-bridge
+// rows until the test adds them) and a building reader that knows the spaces "A", "B" and "C"
+// (their space records look them up).
 class EntornoPuentes {
 public:
-    EntornoPuentes() {
-        std::string ruta = dir.escribir("defectos.inp", "NO-HABITABLES = ( \"GARAJE\" )\n");
+    EntornoPuentes() : lectorPrevio_(gLeerBDL) {
+        std::string ruta =
+            dir.escribir("defectos.inp", "$ defectos de prueba\nNO-HABITABLES = ( \"GARAJE\" )\n");
         hub.ponerDefectos(std::make_unique<ValoresPorDefecto>(ruta));
-        defectos = gDefectosDePrueba();
+        defectos = gDefectos;
         defectos->puentes.clear();
         defectos->variasOpciones = false;
         defectos->toleranciaPtl = 0.001f;
         defectos->tolHorFrenteForjado = 30.0f;
         defectos->multiplicadorContornos = 4;
+        edificio();
+    }
+    ~EntornoPuentes() { gLeerBDL = lectorPrevio_; }
+    EntornoPuentes(const EntornoPuentes&) = delete;
+    EntornoPuentes& operator=(const EntornoPuentes&) = delete;
+
+    // Publishes a building text: the three spaces followed by `extra`.
+    void edificio(const std::string& extra = "") {
+        std::string t = "$ edificio de prueba\n";
+        for (const char* n : {"A", "B", "C"})
+            t += std::string("\"") + n + "\" = SPACE\n   HEIGHT = 3.0\n   ..\n";
+        lector_ = LeerBDL::desdeTexto(t + extra);
+        gLeerBDL = lector_.get();
     }
     void fila(const std::string& nombre, const std::string& tipo, float ttl, float aMin = 0,
               float aMax = 0, const std::string& particion = "BOTH", float frsi = 0.75f) {
@@ -87,10 +104,6 @@ public:
     ValoresPorDefecto* defectos = nullptr;
 
 private:
-    static ValoresPorDefecto* gDefectosDePrueba();
+    LeerBDL* lectorPrevio_;
+    std::unique_ptr<LeerBDL> lector_;
 };
-
-#include "shell/Globales.h"
-inline ValoresPorDefecto* EntornoPuentes::gDefectosDePrueba() {
-    return gDefectos;
-}
