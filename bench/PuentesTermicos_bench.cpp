@@ -19,18 +19,21 @@
 #include "geometry/ListaContornos.h"
 #include "geometry/PuentesTermicos.h"
 #include "input/Global2.h"
+#include "input/LeerBDL.h"
 #include "input/ValoresPorDefecto.h"
 #include "shell/Globales.h"
 
 namespace {
 
-// The run globals the bridges need: a hub and defaults with a small type table.
+// The run globals the bridges need: a hub, defaults with a small type table, and a building
+// reader that knows the spaces of the largest grid (their space records look them up).
 struct Globales {
+    static constexpr int kMaxEspacios = 45 * 45;
     Globales() {
         char plantilla[] = "/tmp/puentes-bench-XXXXXX";
         int fd = mkstemp(plantilla);
         if (fd >= 0) {
-            const char texto[] = "NO-HABITABLES = ( \"GARAJE\" )\n";
+            const char texto[] = "$ defectos\nNO-HABITABLES = ( \"GARAJE\" )\n";
             if (write(fd, texto, sizeof texto - 1) < 0) std::perror("write");
             close(fd);
         }
@@ -49,9 +52,15 @@ struct Globales {
             f.anguloMax = 360;
             defectos->puentes.push_back(f);
         }
+        std::string bdl = "$ rejilla\n";
+        for (int s = 0; s < kMaxEspacios; ++s)
+            bdl += "\"S" + std::to_string(s) + "\" = SPACE\n   HEIGHT = 3.0\n   ..\n";
+        lector = LeerBDL::desdeTexto(bdl);
+        gLeerBDL = lector.get();
     }
     std::unique_ptr<Global2> global;
     std::unique_ptr<ValoresPorDefecto> defectos;
+    std::unique_ptr<LeerBDL> lector;
 };
 
 Globales& globales() {
