@@ -1,77 +1,821 @@
-// Stand-in: a reader that never finds anything. Replaced by the real reader.
 #include "input/LeerBDL.h"
 
-struct LeerBDL::Impl {};
-LeerBDL::LeerBDL() = default;
-LeerBDL::LeerBDL(const std::string&) {}
-LeerBDL::LeerBDL(const std::string&, const std::string&) {}
-std::unique_ptr<LeerBDL> LeerBDL::desdeTexto(const std::string&) {
-    return std::make_unique<LeerBDL>();
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <new>
+#include <optional>
+#include <unordered_map>
+
+#include "input/Global2.h"
+#include "shell/Directorios.h"
+#include "shell/ErrorFatal.h"
+#include "shell/Globales.h"
+
+namespace {
+
+// Texts beyond this size would overflow the 32-bit positions of the reader.
+constexpr std::size_t kTamanoMaximo = 600u * 1024u * 1024u;
+
+// Widest gap between the closing quote of a name and the "=" of its header (the "=" starts
+// less than three characters after the name), and between the "=" and the type keyword.
+constexpr int kHuecoNombreIgual = 3;
+constexpr int kHuecoIgualTipo = 4;
+
+[[noreturn]] void fatal(const std::string& mensaje) {
+    if (gGlobal2) gGlobal2->comprobar(false, mensaje);
+    throw ErrorFatal(3, mensaje);
 }
+
+[[noreturn]] void sinMemoria() {
+    std::fputs("No hay suficiente memoria.\n", stdout);
+    std::fflush(stdout);
+    if (gGlobal2) gGlobal2->abortar(3);
+    throw ErrorFatal(3, "No hay suficiente memoria.");
+}
+
+bool esFinPalabra(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+bool esEspacio(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+// Loading normalisation: every line end (LF, CR LF taken as one, lone CR taken as LF) becomes
+// blank, LF, blank; a blank replaces an immediately preceding blank, so runs of blanks shrink to
+// one, except the blank written before a line end, which is always added. The text ends at the
+// first NUL byte, as a C string would.
+void normalizar(const char* datos, std::size_t n, std::string& salida) {
+    salida.reserve(salida.size() + n + n / 2 + 16);
+    for (std::size_t i = 0; i < n; ++i) {
+        char c = datos[i];
+        if (c == '\0') break;
+        if (c == '\r') {
+            if (i + 1 < n && datos[i + 1] == '\n') continue;
+            c = '\n';
+        }
+        if (c == '\n') {
+            salida += " \n ";
+        } else if (c == ' ') {
+            if (salida.empty() || salida.back() != ' ') salida += ' ';
+        } else {
+            salida += c;
+        }
+    }
+}
+
+bool leerBytes(const std::string& ruta, std::string& bytes) {
+    std::FILE* f = std::fopen(ruta.c_str(), "rb");
+    if (!f) return false;
+    char buf[65536];
+    std::size_t n;
+    try {
+        while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) {
+            if (bytes.size() + n > kTamanoMaximo) {
+                std::fclose(f);
+                sinMemoria();
+            }
+            bytes.append(buf, n);
+        }
+    } catch (const std::bad_alloc&) {
+        std::fclose(f);
+        sinMemoria();
+    }
+    std::fclose(f);
+    return true;
+}
+
+std::string tipoLimpio(const std::string& tipo) {
+    std::string t = tipo;
+    while (!t.empty() && (t.back() == ' ' || t.back() == '\t')) t.pop_back();
+    return t;
+}
+
+bool tieneFinPalabra(const std::string& t) {
+    for (char c : t)
+        if (esFinPalabra(c)) return true;
+    return false;
+}
+
+} // namespace
+
+// The index of object headers, built once per reader on the first object query. Every answer
+// it gives is the one the plain search gives; it only avoids rescanning the text.
+struct LeerBDL::Indice {
+    // Object sites: positions of a type keyword preceded by the header tail (double quote, any
+    // character, "=", blank) and followed by a blank, tab, line end or the end of the text,
+    // grouped by keyword, in text order.
+    std::unordered_map<std::string, std::vector<int>> sitios;
+    // Quoted strings followed within three characters by "=": candidates for an object header,
+    // by quoted name, in text order (position of the name and of the "=").
+    struct Candidato {
+        int nombre;
+        int igual;
+    };
+    std::unordered_map<std::string, std::vector<Candidato>> candidatos;
+};
+
+struct LeerBDL::Impl {
+    bool tieneTexto = false;
+    std::string t;
+    int cursor = 0;
+    bool conIndice = true;
+    std::unique_ptr<Indice> indice;
+    // "SET-DEFAULT FOR <type>" block per type (empty optional: none in the text).
+    std::unordered_map<std::string, std::optional<std::string>> defectos;
+
+    int longitud() const { return static_cast<int>(t.size()); }
+
+    // Position of the first occurrence of s at or after inicio, 0 when there is none (so an
+    // occurrence at position 0 is never found).
+    int buscar(const std::string& s, int inicio) const {
+        if (inicio < 0) inicio = 0;
+        if (static_cast<std::size_t>(inicio) > t.size()) return 0;
+        std::size_t p = t.find(s, static_cast<std::size_t>(inicio));
+        return p == std::string::npos ? 0 : static_cast<int>(p);
+    }
+    int buscarCar(char c, int inicio) const {
+        if (inicio < 0) inicio = 0;
+        if (static_cast<std::size_t>(inicio) >= t.size()) return 0;
+        std::size_t p = t.find(c, static_cast<std::size_t>(inicio));
+        return p == std::string::npos ? 0 : static_cast<int>(p);
+    }
+    char en(int i) const {
+        return i >= 0 && static_cast<std::size_t>(i) < t.size() ? t[static_cast<std::size_t>(i)]
+                                                                : '\0';
+    }
+    bool finPalabraEn(int i) const {
+        return static_cast<std::size_t>(i) >= t.size() || esFinPalabra(t[i]);
+    }
+    bool empiezaPor(const std::string& s) const { return t.compare(0, s.size(), s) == 0; }
+    bool cola(int p) const {
+        return p >= 4 && en(p - 1) == ' ' && en(p - 2) == '=' && en(p - 4) == '"';
+    }
+
+    // Start of the value of a key: the character after the first "=" at or after the key.
+    // -1 when the key or the "=" is absent.
+    int inicioValor(const std::string& clave) const {
+        int p = buscar(clave, 0);
+        if (!p) return -1;
+        int e = buscarCar('=', p);
+        if (!e) return -1;
+        return e + 1;
+    }
+
+    bool leerReal(int pos, float& v) const {
+        if (pos < 0 || static_cast<std::size_t>(pos) > t.size()) return false;
+        const char* s = t.c_str() + pos;
+        char* fin = nullptr;
+        float x = std::strtof(s, &fin);
+        if (fin == s) return false;
+        v = x;
+        return true;
+    }
+    bool leerEntero(int pos, int& v) const {
+        if (pos < 0 || static_cast<std::size_t>(pos) > t.size()) return false;
+        const char* s = t.c_str() + pos;
+        char* fin = nullptr;
+        errno = 0;
+        long x = std::strtol(s, &fin, 10);
+        if (fin == s) return false;
+        if (x > INT_MAX) x = INT_MAX;
+        if (x < INT_MIN) x = INT_MIN;
+        v = static_cast<int>(x);
+        return true;
+    }
+
+    // The blank-separated token at pos (after skipping white space) is a repeat marker: "&D" or
+    // "&d", with one trailing "," or ")" dropped.
+    bool esRepeticion(int pos) const {
+        int s = pos;
+        while (s < longitud() && esEspacio(t[s])) ++s;
+        if (en(s) != '&' || (en(s + 1) != 'D' && en(s + 1) != 'd')) return false;
+        char c = en(s + 2);
+        if (c == '\0' || esEspacio(c)) return true;
+        if (c != ',' && c != ')') return false;
+        char d = en(s + 3);
+        return d == '\0' || esEspacio(d);
+    }
+
+    // ----- object sites by plain search
+    int sitioLineal(const std::string& tipo, int desde) const {
+        if (tipo.empty()) return 0;
+        int p = buscar(tipo, desde);
+        while (p) {
+            if (cola(p) && finPalabraEn(p + static_cast<int>(tipo.size()))) return p;
+            p = buscar(tipo, p + 1);
+        }
+        return 0;
+    }
+    int cuentaLineal(int desde, int hasta, const std::string& tipo) const {
+        if (tipo.empty()) return 0;
+        int n = 0;
+        int p = buscar(tipo, desde);
+        while (p && (hasta < 0 || p < hasta)) {
+            if (cola(p) && finPalabraEn(p + static_cast<int>(tipo.size()))) ++n;
+            p = buscar(tipo, p + 1);
+        }
+        return n;
+    }
+
+    // ----- object sites through the index
+    bool indexable(const std::string& tipo) const {
+        return conIndice && !tipo.empty() && !tieneFinPalabra(tipo);
+    }
+    const Indice& elIndice() {
+        if (!indice) construirIndice();
+        return *indice;
+    }
+    void construirIndice() {
+        auto ind = std::make_unique<Indice>();
+        const int n = longitud();
+        const char* d = t.data();
+        for (int e = 2; e + 2 < n; ++e) {
+            const void* q = std::memchr(d + e, '=', static_cast<std::size_t>(n - e));
+            if (!q) break;
+            e = static_cast<int>(static_cast<const char*>(q) - d);
+            if (e < 2 || e + 2 >= n) continue;
+            if (d[e + 1] != ' ' || d[e - 2] != '"') continue;
+            int p = e + 2;
+            if (esFinPalabra(d[p])) continue;
+            int f = p;
+            while (f < n && !esFinPalabra(d[f])) ++f;
+            ind->sitios[std::string(d + p, d + f)].push_back(p);
+        }
+        for (int c = 1; c < n; ++c) {
+            const void* q = std::memchr(d + c, '"', static_cast<std::size_t>(n - c));
+            if (!q) break;
+            c = static_cast<int>(static_cast<const char*>(q) - d);
+            int e = 0;
+            for (int k = 1; k <= kHuecoNombreIgual && c + k < n; ++k)
+                if (d[c + k] == '=') {
+                    e = c + k;
+                    break;
+                }
+            if (!e) continue;
+            std::size_t o = t.rfind('"', static_cast<std::size_t>(c - 1));
+            if (o == std::string::npos) continue;
+            ind->candidatos[std::string(d + o, d + c + 1)].push_back({static_cast<int>(o), e});
+        }
+        indice = std::move(ind);
+    }
+
+    int primerSitio(const std::string& tipo, int desde) {
+        if (desde < 0) desde = 0;
+        if (!indexable(tipo)) return sitioLineal(tipo, desde);
+        if (desde == 0 && empiezaPor(tipo)) return 0;
+        const Indice& ind = elIndice();
+        auto it = ind.sitios.find(tipo);
+        if (it == ind.sitios.end()) return 0;
+        auto s = std::lower_bound(it->second.begin(), it->second.end(), desde);
+        return s == it->second.end() ? 0 : *s;
+    }
+    int cuenta(int desde, int hasta, const std::string& tipo) {
+        if (desde < 0) desde = 0;
+        if (!indexable(tipo)) return cuentaLineal(desde, hasta, tipo);
+        if (desde == 0 && empiezaPor(tipo)) return 0;
+        const Indice& ind = elIndice();
+        auto it = ind.sitios.find(tipo);
+        if (it == ind.sitios.end()) return 0;
+        const std::vector<int>& v = it->second;
+        auto a = std::lower_bound(v.begin(), v.end(), desde);
+        auto b = hasta < 0 ? v.end() : std::lower_bound(v.begin(), v.end(), hasta);
+        return b > a ? static_cast<int>(b - a) : 0;
+    }
+
+    // ----- object headers
+    // The type keyword occurs, as a whole keyword, first at or after the "=" and less than four
+    // characters after it. Gives its position or 0.
+    int tipoTrasIgual(const std::string& tipo, int e) const {
+        for (int j = e; j < e + kHuecoIgualTipo && j < longitud(); ++j)
+            if (t.compare(static_cast<std::size_t>(j), tipo.size(), tipo) == 0)
+                return finPalabraEn(j + static_cast<int>(tipo.size())) ? j : 0;
+        return 0;
+    }
+    // Header of the object of the type with the quoted name: position of the name and of the
+    // type keyword. False when there is none.
+    bool cabeceraLineal(const std::string& tipo, const std::string& nombre, int& pNombre,
+                        int& pTipo) const {
+        if (tipo.empty()) return false;
+        const int L = static_cast<int>(nombre.size());
+        int q = buscar(nombre, 0);
+        while (q) {
+            int e = buscarCar('=', q + L);
+            if (!e) return false;
+            if (e - (q + L) < kHuecoNombreIgual) {
+                int p = buscar(tipo, e);
+                if (p && p - e < kHuecoIgualTipo &&
+                    finPalabraEn(p + static_cast<int>(tipo.size()))) {
+                    pNombre = q;
+                    pTipo = p;
+                    return true;
+                }
+                q = buscar(nombre, e + 1);
+            } else {
+                q = buscar(nombre, q + 1);
+            }
+        }
+        return false;
+    }
+    bool cabecera(const std::string& tipo, const std::string& nombre, int& pNombre, int& pTipo) {
+        const std::size_t L = nombre.size();
+        bool nombreSimple =
+            L >= 2 && nombre.front() == '"' && nombre.back() == '"' && nombre.find('"', 1) == L - 1;
+        if (!conIndice || !nombreSimple || tipo.empty())
+            return cabeceraLineal(tipo, nombre, pNombre, pTipo);
+        if (empiezaPor(nombre)) return false;
+        const Indice& ind = elIndice();
+        auto it = ind.candidatos.find(nombre);
+        if (it == ind.candidatos.end()) return false;
+        int reanudar = 0;
+        for (const Indice::Candidato& c : it->second) {
+            if (c.nombre < reanudar) continue;
+            int p = tipoTrasIgual(tipo, c.igual);
+            if (p) {
+                pNombre = c.nombre;
+                pTipo = p;
+                return true;
+            }
+            reanudar = c.igual + 1;
+        }
+        return false;
+    }
+
+    // Walking back from a type keyword: the closing quote of the name, then its opening quote.
+    void nombreAntes(int p, int& abre, int& cierra) const {
+        cierra = -1;
+        abre = -1;
+        if (p <= 0) return;
+        std::size_t c = t.rfind('"', static_cast<std::size_t>(p - 1));
+        if (c == std::string::npos) return;
+        cierra = static_cast<int>(c);
+        if (c == 0) return;
+        std::size_t o = t.rfind('"', c - 1);
+        abre = o == std::string::npos ? -1 : static_cast<int>(o);
+    }
+    // The name of the object whose type keyword stands at p, with double quotes added.
+    std::string nombreEn(int p) const {
+        int abre, cierra;
+        nombreAntes(p, abre, cierra);
+        std::string n = "\"";
+        if (cierra > abre + 1)
+            n.append(t, static_cast<std::size_t>(abre + 1),
+                     static_cast<std::size_t>(cierra - abre - 1));
+        n += '"';
+        return n;
+    }
+    int inicioCabecera(int p) const {
+        int abre, cierra;
+        nombreAntes(p, abre, cierra);
+        return abre < 0 ? 0 : abre;
+    }
+
+    const std::optional<std::string>& bloqueDefectos(const std::string& tipo) {
+        auto it = defectos.find(tipo);
+        if (it != defectos.end()) return it->second;
+        std::optional<std::string> r;
+        if (!tipo.empty()) {
+            std::string clave = "SET-DEFAULT FOR " + tipo;
+            int p = buscar(clave, 0);
+            while (p && !finPalabraEn(p + static_cast<int>(clave.size()))) p = buscar(clave, p + 1);
+            if (p) {
+                std::size_t f = t.find("..", static_cast<std::size_t>(p));
+                r = t.substr(static_cast<std::size_t>(p),
+                             (f == std::string::npos ? t.size() : f) - static_cast<std::size_t>(p));
+            }
+        }
+        return defectos.emplace(tipo, std::move(r)).first->second;
+    }
+};
+
+// ------------------------------------------------------------------ construction
+
+LeerBDL::LeerBDL() : impl_(std::make_unique<Impl>()) {}
+
+LeerBDL::LeerBDL(const std::string& fichero) : impl_(std::make_unique<Impl>()) {
+    std::string bytes;
+    if (!leerBytes(fichero, bytes)) return;
+    try {
+        normalizar(bytes.data(), bytes.size(), impl_->t);
+    } catch (const std::bad_alloc&) {
+        sinMemoria();
+    }
+    impl_->tieneTexto = true;
+}
+
+LeerBDL::LeerBDL(const std::string& ficheroEdificio, const std::string& ficheroCatalogo)
+    : impl_(std::make_unique<Impl>()) {
+    for (const std::string* f : {&ficheroEdificio, &ficheroCatalogo}) {
+        std::string bytes, pieza;
+        if (!leerBytes(*f, bytes)) continue;
+        try {
+            // Each file is normalised on its own: a blank ending the building file and one
+            // starting the catalogue both stay.
+            normalizar(bytes.data(), bytes.size(), pieza);
+            bytes.clear();
+            bytes.shrink_to_fit();
+            impl_->t += pieza;
+        } catch (const std::bad_alloc&) {
+            sinMemoria();
+        }
+        if (impl_->t.size() > kTamanoMaximo) sinMemoria();
+        impl_->tieneTexto = true;
+    }
+}
+
+std::unique_ptr<LeerBDL> LeerBDL::desdeTexto(const std::string& texto) {
+    auto r = std::make_unique<LeerBDL>();
+    if (texto.size() > kTamanoMaximo) sinMemoria();
+    normalizar(texto.data(), texto.size(), r->impl_->t);
+    r->impl_->tieneTexto = true;
+    return r;
+}
+
 LeerBDL::~LeerBDL() = default;
-std::unique_ptr<LeerBDL> LeerBDL::objeto(const LeerBDL&, const std::string&, const std::string&) {
-    return std::make_unique<LeerBDL>();
+
+std::unique_ptr<LeerBDL> LeerBDL::objeto(const LeerBDL& padre, const std::string& tipo,
+                                         const std::string& nombre) {
+    auto r = std::make_unique<LeerBDL>();
+    Impl& im = *padre.impl_;
+    if (!im.tieneTexto) return r;
+    std::string tl = tipoLimpio(tipo);
+    int q = 0, p = 0;
+    if (!im.cabecera(tl, nombre, q, p)) return r;
+    std::size_t desde = static_cast<std::size_t>(q) + nombre.size();
+    std::size_t f = im.t.find("..", desde);
+    if (f == std::string::npos) f = im.t.size();
+    std::string& s = r->impl_->t;
+    const std::optional<std::string>& def = im.bloqueDefectos(tl);
+    s.reserve(f - static_cast<std::size_t>(q) + (def ? def->size() : 0));
+    s.assign(im.t, static_cast<std::size_t>(q), f - static_cast<std::size_t>(q));
+    if (def) s += *def;
+    r->impl_->tieneTexto = true;
+    return r;
 }
-std::unique_ptr<LeerBDL> LeerBDL::bloque(const LeerBDL&, const std::string&, bool& e) {
-    e = false;
-    return std::make_unique<LeerBDL>();
+
+std::unique_ptr<LeerBDL> LeerBDL::bloque(const LeerBDL& padre, const std::string& clave,
+                                         bool& encontrado) {
+    auto r = std::make_unique<LeerBDL>();
+    const Impl& im = *padre.impl_;
+    int p = im.tieneTexto ? im.buscar(clave, 0) : 0;
+    encontrado = p != 0;
+    if (!encontrado) return r;
+    std::size_t f = im.t.find("..", static_cast<std::size_t>(p) + clave.size());
+    if (f == std::string::npos) f = im.t.size();
+    r->impl_->t.assign(im.t, static_cast<std::size_t>(p), f - static_cast<std::size_t>(p));
+    r->impl_->tieneTexto = true;
+    return r;
 }
-std::unique_ptr<LeerBDL> LeerBDL::entradaLibreria(const std::string&, const std::string&,
-                                                  const std::string&, const std::string&) {
-    return std::make_unique<LeerBDL>();
+
+std::unique_ptr<LeerBDL> LeerBDL::entradaLibreria(const std::string& fichero,
+                                                  const std::string& nombre,
+                                                  const std::string& tipo,
+                                                  const std::string& grupo) {
+    std::string bytes;
+    if (!leerBytes(Directorios::instancia().rutaLib(fichero), bytes))
+        fatal("Edificio mal definido. No se encuentra: " + fichero);
+    std::size_t nul = bytes.find('\0');
+    if (nul != std::string::npos) bytes.resize(nul);
+
+    // Lines as a 255-character line buffer reads them: at most 254 characters each, the line
+    // end (LF, CR LF or lone CR) dropped.
+    std::vector<std::string> lineas;
+    {
+        std::string linea;
+        bool acabada = true;
+        for (std::size_t i = 0; i < bytes.size(); ++i) {
+            char c = bytes[i];
+            bool finLinea = c == '\n' || c == '\r';
+            if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+            if (finLinea) {
+                lineas.push_back(std::move(linea));
+                linea.clear();
+                acabada = true;
+                continue;
+            }
+            linea += c;
+            acabada = false;
+            if (linea.size() == 254) {
+                lineas.push_back(std::move(linea));
+                linea.clear();
+                acabada = true;
+            }
+        }
+        if (!acabada) lineas.push_back(std::move(linea));
+    }
+
+    auto enColumna = [](const std::string& linea, const std::string& s, std::size_t columna) {
+        return linea.find(s) == columna - 1;
+    };
+    auto r = std::make_unique<LeerBDL>();
+    for (std::size_t i = 0; i < lineas.size(); ++i) {
+        const std::string& l = lineas[i];
+        if (l.compare(0, 14, "$LIBRARY-ENTRY") != 0) continue;
+        if (!enColumna(l, grupo, 16) || !enColumna(l, nombre, 48)) continue;
+        if (!tipo.empty() && !enColumna(l, tipo, 64)) continue;
+        std::string& s = r->impl_->t;
+        s = l;
+        for (std::size_t j = i + 1; j < lineas.size(); ++j) {
+            s += lineas[j];
+            if (lineas[j].find("..") != std::string::npos) break;
+        }
+        r->impl_->tieneTexto = true;
+        break;
+    }
+    return r;
 }
-int LeerBDL::buscar(const std::string&, int) const {
+
+// ------------------------------------------------------------------ value lookups
+
+int LeerBDL::buscar(const std::string& s, int inicio) const {
+    return impl_->buscar(s, inicio);
+}
+
+int LeerBDL::dameEntero(const std::string& clave, int& valor) const {
+    int v = impl_->inicioValor(clave);
+    if (v < 0) return -1;
+    impl_->leerEntero(v, valor);
     return 0;
 }
-int LeerBDL::dameEntero(const std::string&, int&) const {
-    return -1;
+
+int LeerBDL::dameReal(const std::string& clave, float& valor) const {
+    int v = impl_->inicioValor(clave);
+    if (v < 0) return -1;
+    impl_->leerReal(v, valor);
+    return 0;
 }
-int LeerBDL::dameReal(const std::string&, float&) const {
-    return -1;
+
+int LeerBDL::dameCadena(const std::string& clave, std::string& valor) const {
+    const Impl& im = *impl_;
+    int v = im.inicioValor(clave);
+    if (v < 0) return -1;
+    int n = im.longitud();
+    for (int i = 0; i < 100 && v < n && im.t[v] == ' '; ++i) ++v;
+    if (v >= n) {
+        valor.clear();
+        return 0;
+    }
+    std::size_t f;
+    if (im.t[v] == '"') {
+        f = im.t.find('"', static_cast<std::size_t>(v) + 1);
+        f = f == std::string::npos ? im.t.size() : f + 1;
+    } else {
+        f = im.t.find(' ', static_cast<std::size_t>(v));
+        if (f == std::string::npos) f = im.t.size();
+    }
+    valor.assign(im.t, static_cast<std::size_t>(v), f - static_cast<std::size_t>(v));
+    return 0;
 }
-int LeerBDL::dameCadena(const std::string&, std::string&) const {
-    return -1;
+
+namespace {
+void asegurar(std::vector<float>& v, int n) {
+    if (n > 0 && v.size() < static_cast<std::size_t>(n))
+        v.resize(static_cast<std::size_t>(n), 0.0f);
 }
-int LeerBDL::dameLista(const std::string&, std::vector<float>&) const {
-    return -1;
+} // namespace
+
+int LeerBDL::dameLista(const std::string& clave, std::vector<float>& valores) const {
+    const Impl& im = *impl_;
+    int p = im.buscar(clave, 0);
+    if (!p) return -1;
+    int a = im.buscarCar('(', p);
+    if (!a) return -1;
+    int b = im.buscarCar(')', a);
+    const std::size_t fin = b ? static_cast<std::size_t>(b) : im.t.size();
+    int n = 1 + static_cast<int>(
+                    std::count(im.t.begin() + a + 1, im.t.begin() + static_cast<long>(fin), ','));
+    asegurar(valores, n);
+    int pos = a + 1;
+    im.leerReal(pos, valores[0]);
+    for (int k = 1; k < n; ++k) {
+        pos = im.buscarCar(',', pos) + 1;
+        im.leerReal(pos, valores[static_cast<std::size_t>(k)]);
+    }
+    return n;
 }
-int LeerBDL::dameListaCadenas(const std::string&, std::vector<std::string>&) const {
-    return -1;
+
+int LeerBDL::dameListaCadenas(const std::string& clave, std::vector<std::string>& valores) const {
+    const Impl& im = *impl_;
+    int p = im.buscar(clave, 0);
+    if (!p) return -1;
+    int a = im.buscarCar('(', p);
+    if (!a) return -1;
+    int n = 0;
+    int pos = a;
+    for (;;) {
+        int q1 = im.buscarCar('"', pos);
+        if (!q1) break;
+        int q2 = im.buscarCar('"', q1 + 1);
+        if (!q2) break;
+        std::string s =
+            im.t.substr(static_cast<std::size_t>(q1), static_cast<std::size_t>(q2 - q1 + 1));
+        if (static_cast<std::size_t>(n) < valores.size())
+            valores[static_cast<std::size_t>(n)] = std::move(s);
+        else
+            valores.push_back(std::move(s));
+        ++n;
+        if (im.en(q2 + 1) == ')' || im.en(q2 + 2) == ')') break;
+        pos = q2 + 1;
+    }
+    return n;
 }
-int LeerBDL::dameValores(const std::string&, int, std::vector<float>&) const {
-    return -1;
+
+int LeerBDL::dameValores(const std::string& clave, int n, std::vector<float>& valores) const {
+    const Impl& im = *impl_;
+    int p = im.buscar(clave, 0);
+    if (!p) return -1;
+    int a = im.buscarCar('(', p);
+    if (!a) return -1;
+    if (n <= 0) return 0;
+    asegurar(valores, n);
+    int pos = a + 1;
+    int i = 0;
+    for (; i < n; ++i) {
+        std::size_t k = static_cast<std::size_t>(i);
+        if (im.esRepeticion(pos)) {
+            if (i == 0) {
+                std::string m = "El schedule " + clave + " esta mal definido";
+                if (gGlobal2) gGlobal2->abortarConMensaje(m);
+                throw ErrorFatal(3, m);
+            }
+            valores[k] = valores[k - 1];
+        } else {
+            im.leerReal(pos, valores[k]);
+        }
+        int c = im.buscarCar(',', pos);
+        if (!c) break;
+        pos = c + 1;
+    }
+    for (int j = i + 1; j < n; ++j)
+        valores[static_cast<std::size_t>(j)] = valores[static_cast<std::size_t>(i)];
+    return 0;
 }
-int LeerBDL::dameListaValores(const std::string&, std::vector<float>&) const {
-    return -1;
+
+int LeerBDL::dameListaValores(const std::string& clave, std::vector<float>& valores) const {
+    const Impl& im = *impl_;
+    int p = im.buscar(clave, 0);
+    if (!p) return -1;
+    int a = im.buscarCar('(', p);
+    if (!a) return -1;
+    int b = im.buscarCar(')', a);
+    const std::size_t fin = b ? static_cast<std::size_t>(b) : im.t.size();
+    int comas = static_cast<int>(
+        std::count(im.t.begin() + a + 1, im.t.begin() + static_cast<long>(fin), ','));
+    int n = comas + 1;
+    if (comas == 0 && b && im.buscarCar(',', b)) n = 2;
+    asegurar(valores, n);
+    int pos = a + 1;
+    int i = 0;
+    for (; i < n; ++i) {
+        std::size_t k = static_cast<std::size_t>(i);
+        if (im.esRepeticion(pos))
+            valores[k] = -1.0f;
+        else
+            im.leerReal(pos, valores[k]);
+        int c = im.buscarCar(',', pos);
+        if (!c) break;
+        pos = c + 1;
+    }
+    for (int j = i + 1; j < n; ++j)
+        valores[static_cast<std::size_t>(j)] = valores[static_cast<std::size_t>(i)];
+    return n;
 }
-int LeerBDL::dameDosListas(const std::string&, int, std::vector<float>&,
-                           std::vector<float>&) const {
-    return -1;
+
+int LeerBDL::dameDosListas(const std::string& clave, int n, std::vector<float>& primera,
+                           std::vector<float>& segunda) const {
+    const Impl& im = *impl_;
+    int p = im.buscar(clave, 0);
+    if (!p) return -1;
+    int a = im.buscarCar('(', p);
+    if (!a) return -1;
+    if (n <= 0) return 0;
+    auto leer = [&](int abre, std::vector<float>& v) {
+        asegurar(v, n);
+        int pos = abre + 1;
+        im.leerReal(pos, v[0]);
+        for (int k = 1; k < n; ++k) {
+            int c = im.buscarCar(',', pos);
+            if (!c) return;
+            pos = c + 1;
+            im.leerReal(pos, v[static_cast<std::size_t>(k)]);
+        }
+    };
+    leer(a, primera);
+    int b = im.buscarCar(')', a);
+    int a2 = b ? im.buscarCar('(', b) : 0;
+    if (!a2) {
+        int v1 = im.buscar("V1", 0);
+        if (v1) a2 = im.buscarCar('(', v1);
+    }
+    if (a2)
+        leer(a2, segunda);
+    else
+        asegurar(segunda, n);
+    return 0;
 }
+
 int LeerBDL::numeroVertices() const {
+    const Impl& im = *impl_;
+    int v = im.buscar("V1", 0);
+    if (!v) return 0;
+    return static_cast<int>(std::count(im.t.begin() + v, im.t.end(), '('));
+}
+
+void LeerBDL::dameVertices(std::vector<std::pair<float, float>>& vertices, int n) const {
+    const Impl& im = *impl_;
+    if (n <= 0) return;
+    if (vertices.size() < static_cast<std::size_t>(n))
+        vertices.resize(static_cast<std::size_t>(n), {0.0f, 0.0f});
+    int pos = im.buscar("V1", 0);
+    if (!pos) return;
+    for (int i = 0; i < n; ++i) {
+        int a = im.buscarCar('(', pos);
+        if (!a) return;
+        im.leerReal(a + 1, vertices[static_cast<std::size_t>(i)].first);
+        int c = im.buscarCar(',', a);
+        if (!c) return;
+        im.leerReal(c + 1, vertices[static_cast<std::size_t>(i)].second);
+        pos = c + 1;
+    }
+}
+
+// ------------------------------------------------------------------ object queries
+
+int LeerBDL::cuentaObjetos(const std::string& tipo) const {
+    return impl_->cuenta(0, -1, tipoLimpio(tipo));
+}
+
+int LeerBDL::cuentaObjetosAntes(int desde, int hasta, const std::string& tipo) const {
+    return impl_->cuenta(desde, hasta, tipoLimpio(tipo));
+}
+
+void LeerBDL::inicioObjetos() {
+    impl_->cursor = 0;
+}
+
+int LeerBDL::cursor() const {
+    return impl_->cursor;
+}
+
+void LeerBDL::ponerCursor(int posicion) {
+    impl_->cursor = std::max(0, std::min(posicion, longitud()));
+}
+
+int LeerBDL::siguienteObjeto(std::string& nombre, const std::string& tipo) {
+    Impl& im = *impl_;
+    int p = im.primerSitio(tipoLimpio(tipo), im.cursor);
+    if (!p) return -1;
+    im.cursor = p + 1;
+    nombre = im.nombreEn(p);
     return 0;
 }
-void LeerBDL::dameVertices(std::vector<std::pair<float, float>>&, int) const {}
-int LeerBDL::cuentaObjetos(const std::string&) const {
+
+std::vector<std::string> LeerBDL::nombresObjetos(const std::string& tipo) const {
+    Impl& im = *impl_;
+    std::string tl = tipoLimpio(tipo);
+    std::vector<std::string> r;
+    int p = im.primerSitio(tl, 0);
+    while (p) {
+        r.push_back(im.nombreEn(p));
+        p = im.primerSitio(tl, p + 1);
+    }
+    return r;
+}
+
+int LeerBDL::extensionObjeto(const std::string& tipo, const std::string& nombre, int& inicio,
+                             int& fin) const {
+    return extensionObjeto2(tipo, tipo, nombre, inicio, fin);
+}
+
+int LeerBDL::extensionObjeto2(const std::string& tipo1, const std::string& tipo2,
+                              const std::string& nombre, int& inicio, int& fin) const {
+    Impl& im = *impl_;
+    std::string t1 = tipoLimpio(tipo1), t2 = tipoLimpio(tipo2);
+    int q = 0, p = 0;
+    if (!im.tieneTexto || !im.cabecera(t1, nombre, q, p)) {
+        inicio = fin = -1;
+        return -1;
+    }
+    inicio = q;
+    int s1 = im.primerSitio(t1, p + 1);
+    int s2 = t2 == t1 ? s1 : im.primerSitio(t2, p + 1);
+    int s = s1 && s2 ? std::min(s1, s2) : (s1 ? s1 : s2);
+    fin = s ? im.inicioCabecera(s) : -1;
     return 0;
 }
-int LeerBDL::cuentaObjetosAntes(int, int, const std::string&) const {
-    return 0;
-}
-void LeerBDL::inicioObjetos() {}
-int LeerBDL::siguienteObjeto(std::string&, const std::string&) {
-    return -1;
-}
-int LeerBDL::extensionObjeto(const std::string&, const std::string&, int&, int&) const {
-    return -1;
-}
-int LeerBDL::extensionObjeto2(const std::string&, const std::string&, const std::string&, int&,
-                              int&) const {
-    return -1;
-}
+
 const char* LeerBDL::texto() const {
-    return nullptr;
+    return impl_->tieneTexto ? impl_->t.c_str() : nullptr;
 }
+
 int LeerBDL::longitud() const {
-    return 0;
+    return impl_->longitud();
+}
+
+void LeerBDL::usarIndice(bool si) {
+    impl_->conIndice = si;
 }

@@ -104,5 +104,7 @@ public:
     std::vector<std::string> noHabitables;
 
 private:
+    [[noreturn]] void faltaClave(const char* clave) const;
+
     std::string ruta_;
 };
