@@ -264,3 +264,23 @@ TEST_F(Puentes, VariasOpcionesEligeEntreLaPrimeraYLaUltima) {
     otro.clasificar(esquina);
     EXPECT_EQ(esquina.nombreTipo, "\"A\"");
 }
+
+TEST_F(Puentes, ValoresDeLaFilaSustituidosPorElEdificio) {
+    entorno.fila("ESQ-SAL", "MASONRY", 0.1f, 80, 100, "BOTH", 0.7f);
+    entorno.fila("AISLADO", "ISOLATED-WALL", 0.5f, 0, 0, "BOTH", 0.6f);
+    // Only EFE for the corner; TTL and FRSI (EFE then ignored) for the isolated edges.
+    entorno.edificio("\"ESQ-SAL\" = THERMAL-BRIDGE\n   EFE = 0.55\n   ..\n"
+                     "\"AISLADO\" = THERMAL-BRIDGE\n   TTL = 0.33\n   FRSI = 0.61\n   EFE = 0.2\n"
+                     "   ..\n");
+    ed.elemento("onedimensional_wall", {0, -1}, muro(0, 0, 4, 0));
+    ed.elemento("onedimensional_wall", {1, -1}, muro(4, 0, 4, 4));
+    puentes.ejecutar();
+    const ElementContour* esquina = puenteDe({0, 1});
+    ASSERT_NE(esquina, nullptr);
+    EXPECT_FLOAT_EQ(esquina->ttl, 0.1f);
+    EXPECT_FLOAT_EQ(esquina->frsi, 0.55f);
+    const ElementContour& borde = puente(0);
+    EXPECT_EQ(borde.nombreTipo, "\"AISLADO\"");
+    EXPECT_FLOAT_EQ(borde.ttl, 0.33f);
+    EXPECT_FLOAT_EQ(borde.frsi, 0.61f);
+}
