@@ -25,7 +25,7 @@ namespace {
 const char kSeparadorDefectos[] = "\n$$DEFECTOS$$\n";
 
 struct Entorno {
-    std::string raiz, lib, trabajo, edificio, defectos, defectosOriginal, argumentos;
+    std::string origen, raiz, lib, trabajo, edificio, defectos, defectosOriginal, argumentos;
     bool verboso = false;
     int nulo = -1;
 };
@@ -82,10 +82,13 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     e.defectosOriginal = leer(e.defectos);
     e.argumentos = e.edificio + "," + e.raiz + "/clima/D3.txt,D3," + e.trabajo +
                    "/resultados.txt," + e.lib + "/limites.lim,defectos.inp";
-    if (chdir(e.trabajo.c_str()) != 0) {
-        std::perror("chdir");
+    char* actual = getcwd(nullptr, 0);
+    if (!actual) {
+        std::perror("getcwd");
         std::abort();
     }
+    e.origen = actual;
+    std::free(actual);
     e.nulo = open("/dev/null", O_WRONLY);
     return 0;
 }
@@ -109,7 +112,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t n) 
         guardado = dup(2);
         dup2(e.nulo, 2);
     }
+    // The engine writes into the working directory; libFuzzer's paths are relative to the
+    // caller's, so the run alone happens in the private one.
+    if (chdir(e.trabajo.c_str()) != 0) std::abort();
     int codigo = Arranque::ejecutar(e.argumentos, e.trabajo + "/envolvente");
+    if (chdir(e.origen.c_str()) != 0) std::abort();
     if (guardado >= 0) {
         std::fflush(stderr);
         dup2(guardado, 2);
