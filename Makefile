@@ -1,4 +1,5 @@
 # envolvente: build, tests, demo, sanitizers, fuzzing and installation.
+MAKEFLAGS += --no-print-directory
 BUILD      ?= build
 BUILD_SAN  ?= build-sanitize
 BUILD_FUZZ ?= build-fuzz

@@ -1,5 +1,12 @@
 #include "envelope/Elemento.h"
 
+#include "input/ValoresPorDefecto.h"
+#include "shell/Globales.h"
+
+Elemento::Elemento() {
+    if (gDefectos) iniciarPuentes(static_cast<int>(gDefectos->puentes.size()));
+}
+
 Elemento::~Elemento() = default;
 
 bool Elemento::tieneLadoExterior() const {
@@ -9,7 +16,15 @@ bool Elemento::tieneLadoExterior() const {
 }
 
 void Elemento::iniciarPuentes(int numTipos) {
-    puentes.assign(static_cast<std::size_t>(numTipos < 0 ? 0 : numTipos) + 1, FilaPuente());
+    std::size_t n = static_cast<std::size_t>(numTipos < 0 ? 0 : numTipos);
+    puentes.assign(n + 1, FilaPuente());
+    if (gDefectos) {
+        const std::vector<TipoPuenteTermico>& tipos = gDefectos->puentes;
+        for (std::size_t i = 0; i < n && i < tipos.size(); ++i) {
+            puentes[i].ttl = tipos[i].ttl;
+            puentes[i].frsi = tipos[i].frsi;
+        }
+    }
     puentes.back() = FilaPuente{0.0f, 1.0f, 0.0f};
 }
 

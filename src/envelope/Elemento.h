@@ -32,6 +32,9 @@ struct FilaPuente {
 // defaults (results left untouched); the concrete classes override what their physics defines.
 class Elemento {
 public:
+    // Sets up the thermal-bridge table with one row per bridge type of the defaults (when they
+    // exist) plus the closing row.
+    Elemento();
     virtual ~Elemento();
 
     // --- identity and sides ---
@@ -65,6 +68,8 @@ public:
 
     // --- thermal bridges ---
     std::vector<FilaPuente> puentes; // types of the defaults file + the closing row
+    // numTipos rows plus the closing row; a row of a type of the defaults starts with that
+    // type's TTL and FRSI and no length.
     void iniciarPuentes(int numTipos);
     // Adds a bridge of type t (-1: no type) with its TTL, FRSI, length and share.
     void anadirPuente(int t, float ttl, float frsi, float longitud, float reparto);

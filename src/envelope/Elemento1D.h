@@ -1,6 +1,8 @@
 #pragma once
 #include "envelope/Elemento.h"
 
+class LeerBDL;
+
 // One layer of a construction. A resistance-only layer has conductivity, thickness, density and
 // specific heat 0 and its resistance set.
 struct Capa {
@@ -11,6 +13,11 @@ struct Capa {
     float resistencia = 0.0f;     // m2K/W
     float vapor = 0.0f;           // equivalent air-layer thickness, m (capped at 10000)
     float espesorForzado = -1.0f; // from the layers object's THICKNESS list, -1 where not given
+
+    // Thermal resistance: thickness/conductivity for a conductive layer, else the resistance.
+    float resistenciaTermica() const {
+        return conductividad > 0.0f ? espesor / conductividad : resistencia;
+    }
 };
 
 // Element of layered (one-dimensional) construction: walls, ground elements and windows derive
@@ -22,5 +29,19 @@ public:
     float masa = 0.0f;       // kg/m2
     float hcext = 0.0f, hrext = 0.0f, hcint = 0.0f, hrint = 0.0f;
     int funcionConveccion = -1, funcionRadiacion = -1, funcionAbsortancia = -1;
+    int etiqueta = 0; // integer tag handed over by the building model
     float masaPorArea() const override { return masa; }
+
+protected:
+    // "HCEXT", "HREXT", "HCINT", "HRINT" of the element's object; a missing one takes the
+    // defaults file's value (a missing default stops the run naming the key).
+    void leerPeliculas(const LeerBDL& objeto);
+    // The four film coefficients of the defaults file, where it gives them.
+    void peliculasDeDefectos();
+    // Stack conductance: U = 1/sum of the layer resistances (U unchanged without layers).
+    void calcularUCapas();
+    // Vapour values: diffusion factor x thickness for layers with thickness, capped at 10000.
+    void calcularVapor();
+    // Index of the user function named by the key, -1 when the key or the function is absent.
+    static int indiceFuncion(const LeerBDL& objeto, const std::string& clave);
 };

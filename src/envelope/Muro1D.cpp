@@ -1,18 +1,126 @@
-// Stand-in until layered constructions are built.
 #include "envelope/Muro1D.h"
 
+#include <cstdio>
+
+#include "climate/Excitacion.h"
+#include "compliance/Condensaciones.h"
+#include "envelope/Construccion.h"
+#include "input/Global2.h"
+#include "input/LeerBDL.h"
+#include "input/ValoresPorDefecto.h"
+#include "shell/Globales.h"
+
+namespace {
+const char* const kMensajeMetodoDirecto =
+    "EXCEPCION GRAVE: Se esta utilizando con metodo directo la detecci\xF3n autom\xE1tica de "
+    "cerramientos interiores (particiones). Deberia seleccionar en el fichero de valores por "
+    "defecto INTERNAL-PARTITIONS = DIRECTO El programa se cerrar\xE1";
+}
+
 Muro1D::Muro1D(const std::string& n, int nl, const std::vector<float>& a, const std::vector<int>& l,
-               int) {
-    nombre = n;
+               int etiq) {
     tipo = "onedimensional_wall";
+    tipoMuro = "none";
+    nombre = n;
     numLados = nl;
     areasLados = a;
     lados = l;
+    etiqueta = etiq;
+    suelo = etiq;
+
+    // The wall's object: exterior wall, else roof, else interior wall.
+    gGlobal2->comprobar(gLeerBDL != nullptr, "No se encuentra: " + nombre);
+    std::unique_ptr<LeerBDL> muro = LeerBDL::objeto(*gLeerBDL, "EXTERIOR-WALL", nombre);
+    if (!muro->texto()) muro = LeerBDL::objeto(*gLeerBDL, "ROOF", nombre);
+    if (!muro->texto()) {
+        muro = LeerBDL::objeto(*gLeerBDL, "INTERIOR-WALL", nombre);
+        esInterior = muro->texto() != nullptr;
+    }
+    gGlobal2->comprobar(muro->texto() != nullptr, "No se encuentra: " + nombre);
+
+    if (muro->dameCadena("INT-WALL-TYPE", tipoMuro) < 0) tipoMuro = "none";
+    if (tipoMuro == "ADIABATIC") tipoMuro = "PARTY-WALL";
+    std::string vecino;
+    if (esInterior && muro->dameCadena("NEXT-TO", vecino) < 0) tipoMuro = "PARTY-WALL";
+
+    std::string comprobar;
+    comprobarRequisitos =
+        muro->dameCadena("COMPROBAR-REQUISITOS-MINIMOS", comprobar) < 0 || comprobar == "YES";
+
+    leerPeliculas(*muro);
+    funcionConveccion = indiceFuncion(*muro, "OUTSIDE-FILM-CONV-COEF-FUNCTION");
+    funcionRadiacion = indiceFuncion(*muro, "OUTSIDE-FILM-RAD-COEF-FUNCTION");
+
+    const std::string malDefinida = "CONSTRUCTION del muro mal definida: " + nombre;
+    std::string nombreConstruccion;
+    gGlobal2->comprobar(muro->dameCadena("CONSTRUCTION", nombreConstruccion) >= 0, malDefinida);
+    std::unique_ptr<LeerBDL> construccion =
+        LeerBDL::objeto(*gLeerBDL, "CONSTRUCTION", nombreConstruccion);
+    gGlobal2->comprobar(construccion->texto() != nullptr, "No se encuentra: " + nombreConstruccion);
+    std::string tipoConstruccion;
+    gGlobal2->comprobar(construccion->dameCadena(" TYPE ", tipoConstruccion) >= 0, malDefinida);
+
+    if (muro->dameReal(" ABSORPTANCE ", absExterior) < 0 && gDefectos)
+        absExterior = gDefectos->absCorta;
+    funcionAbsortancia = indiceFuncion(*muro, "ABSORPTANCE-FUNCTION");
+    emiExterior = emiInterior = 0.9f;
+    masa = 0.0f;
+
+    if (tipoConstruccion == "LAYERS") {
+        capas = Construccion::leerCapas(*construccion, malDefinida, "RESISTANCE");
+        masa = Construccion::masaPorArea(capas);
+    } else {
+        // A construction given by its U: no layers. Without the U there is no construction.
+        gGlobal2->comprobar(construccion->dameReal("U-VALUE =", U) >= 0, malDefinida);
+    }
+    calcularUCapas();
+    calcularVapor();
 }
 
-Muro1D::Muro1D(int, const std::vector<float>& a, const std::vector<int>& l) {
+Muro1D::Muro1D(int indiceParticion, const std::vector<float>& a, const std::vector<int>& l) {
     tipo = "onedimensional_wall";
     tipoMuro = "partition";
+    numLados = 2;
     areasLados = a;
     lados = l;
+    int e1 = l.size() > 0 ? -l[0] - 1 : -1;
+    int e2 = l.size() > 1 ? -l[1] - 1 : -1;
+    char texto[64];
+    std::snprintf(texto, sizeof texto, "PARTICION-%03d-E%03d-E%03d", indiceParticion, e1, e2);
+    nombre = texto;
+
+    gGlobal2->comprobar(!(gExcitacion && gExcitacion->metodoDirecto() == 1), kMensajeMetodoDirecto);
+    gGlobal2->comprobar(gDefectos != nullptr, "Faltan los valores por defecto");
+    const ValoresPorDefecto& d = *gDefectos;
+    absExterior = absInterior = d.absParticion;
+    emiExterior = emiInterior = d.emiParticion;
+    peliculasDeDefectos();
+    if (d.tipoParticion == "PROPERTIES") {
+        Capa c;
+        c.conductividad = d.conParticion;
+        c.densidad = d.denParticion;
+        c.calorEspecifico = d.shParticion;
+        c.espesor = d.thParticion;
+        c.resistencia = d.resParticion;
+        c.vapor = d.rvParticion * c.espesor;
+        capas.push_back(c);
+        masa = c.densidad * c.espesor;
+    } else {
+        U = d.uParticion;
+    }
+    calcularUCapas();
+    calcularVapor();
+}
+
+void Muro1D::calcularH(float& H, float hOut, float hIn) const {
+    H = area() / (1.0f / U + 1.0f / hIn + 1.0f / hOut);
+}
+
+void Muro1D::comprobarCondensacionSuperficial(float fRsiMin, float hOut, float hIn) const {
+    Condensaciones::superficial(*this, fRsiMin, hOut, hIn);
+}
+
+void Muro1D::comprobarCondensaciones(float fRsiMin, float hOut, float hIn, const float* Te,
+                                     const float* Ti, const float* HRe, const float* HRi) const {
+    Condensaciones::intersticial(*this, fRsiMin, hOut, hIn, Te, Ti, HRe, HRi);
 }

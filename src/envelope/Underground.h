@@ -1,11 +1,49 @@
 #pragma once
 #include "envelope/Elemento1D.h"
 
-// Element in contact with the ground: slabs on or below ground and basement walls.
+// Element in contact with the ground: slabs on or below ground and basement walls. Its layer
+// stack starts with a layer of ground; its heat-loss coefficient follows a ground-floor method
+// driven by the characteristic dimension B' = area / (half perimeter), the depth below ground
+// and the perimeter insulation of the building.
 class Underground : public Elemento1D {
 public:
     // alturaDefecto: the space height; profundidadDefecto: the storey Z (the default depth).
     Underground(const std::string& nombre, int numLados, const std::vector<float>& areasLados,
                 const std::vector<int>& lados, int etiqueta, float alturaDefecto,
                 float profundidadDefecto);
+
+    float areaSuelo = 0.0f;          // " AREA ", default the area of side 0
+    float perimetro = 0.0f;          // " PERIMETRO ", default the second side value
+    float D = 0.0f;                  // perimeter insulation width, m
+    float R = 0.0f;                  // perimeter insulation resistance, m2K/W
+    float z = 0.0f;                  // level relative to the ground, never positive
+    float alto = 0.0f;               // height, m
+    bool esMuro = false;             // basement wall
+    bool esSuperior = false;         // top element
+    bool esInferior = false;         // bottom element (a floor)
+    float transmitanciaBorde = 0.0f; // "EDGE-INSU-TRANSM"
+
+    float profundidad() const override { return z; }
+    float UA() const override { return U * areaSuelo; }
+    // H = Ug x area, Ug from the ground method (the film coefficients are not used).
+    void calcularH(float& H, float hOut, float hIn) const override;
+    // U of the slab's perimeter insulation of width Dp and resistance Rp.
+    void calcularUPerimetral(float& Uper, float Dp, float Rp, float hOut, float hIn) const override;
+    void comprobarCondensacionSuperficial(float fRsiMin, float hOut, float hIn) const override;
+    void comprobarCondensaciones(float fRsiMin, float hOut, float hIn, const float* Te,
+                                 const float* Ti, const float* HRe,
+                                 const float* HRi) const override;
+
+    // The ground U of the element, W/m2K.
+    float Ug() const;
+
+    // Negligible resistance used when a resistance of the formulas would vanish.
+    static constexpr float kResistenciaDespreciable = 1e-6f;
+
+private:
+    void leerAislamientoPerimetral();
+    void incluirAislamientoPerimetral();
+    void leerSituacion(const LeerBDL& objeto, float alturaDefecto, float profundidadDefecto);
+    // 1/U less the ground layer and the given resistance, never negative.
+    float resistenciaRestante(float r) const;
 };

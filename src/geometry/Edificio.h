@@ -1,15 +1,21 @@
 #pragma once
 #include <memory>
 #include <string>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
+#include "geometry/IndiceCabeceras.h"
 #include "geometry/PoliArea.h"
+#include "geometry/TransformacionPlanta.h"
 
 class Elemento;
 class Zona;
 class CondicionesOperacionales;
 class CondicionesSistemas;
 class ElementContour;
+class LeerBDL;
+class ColocacionElemento;
 
 // One FLOOR object (a storey).
 struct Planta {
@@ -19,6 +25,7 @@ struct Planta {
     float azimut = -1e10f, x = -1e10f, y = -1e10f, z = 0.0f;
     float multiplicador = 1.0f;
     std::vector<std::pair<float, float>> vertices; // storey polygon as read (2-D)
+    std::vector<Point3> verticesColocados;         // in building coordinates, z = 0
 };
 
 // One SPACE object, indexed in BDL order.
@@ -29,11 +36,22 @@ struct Espacio {
     float area = 0.0f;               // floor area
     float multiplicador = 1.0f;
     bool multiplicado = false; // a multiplied copy: no geometry, no elements, no Zona
-    float altura = 0.0f;       // height for the thermal model
+    float altura = 0.0f;       // height for the thermal model (VOLUME / area when given)
     int planta = -1;
     std::string nombrePlanta;
-    std::vector<Elemento*> elementos; // its own elements, in creation order
-    std::unique_ptr<Zona> zona;       // null for multiplied copies
+    // Its own walls, roofs and floors (not their windows), in creation order.
+    std::vector<Elemento*> elementos;
+    std::unique_ptr<Zona> zona; // null for multiplied copies
+
+    // --- placement ---
+    float alturaGeometrica = 0.0f;                 // HEIGHT, else the storey's SPACE-HEIGHT
+    float zEspacio = 0.0f;                         // the space's own Z
+    float zBase = 0.0f;                            // storey Z + space Z
+    std::string poligono;                          // name of its POLYGON
+    std::vector<std::pair<float, float>> vertices; // space polygon as read (its own frame)
+    CadenaColocacion cadena;                       // its frame -> building coordinates
+    std::vector<Point3> verticesColocados;         // floor polygon in building coordinates
+    int pilares = 0;                               // PILLARS-NUMBER
 };
 
 // The building model of one run. Its construction reads the building parameters, user functions,
@@ -50,6 +68,8 @@ public:
     // The element-record array (windows and walls, then the detected partitions).
     std::vector<Elemento*>& registros() { return registros_; }
     const std::vector<Elemento*>& registros() const { return registros_; }
+    // Index of the space of that name (with quotes, compared exactly), or -1.
+    int indiceEspacio(const std::string& nombre) const;
 
     // --- building parameters ---
     std::string tipoEdificio = "Unifamiliar"; // TYPE-BUILD
@@ -69,12 +89,48 @@ public:
     std::vector<PoliArea*> superficies;
     std::vector<PoliArea*> superficiesExteriores;
     std::vector<int> ventanas; // element numbers of the windows, in creation order
+    // Name by element number: windows, exterior walls, roofs and interior walls (empty for
+    // underground walls).
+    std::vector<std::string> nombresElementos;
+
+    // Object counts of the building file (sizes of the element arrays).
+    int numVentanas = 0, numMurosExteriores = 0, numCubiertas = 0, numMurosInteriores = 0,
+        numMurosEnterrados = 0, numSuperficiesVirtuales = 0;
 
     // Partition mode flags and the thermal bridges.
     bool particionesSobrescribir = false, particionesAnadir = false, particionesDirecto = true;
     std::vector<std::unique_ptr<ElementContour>> puentes;
 
+    static const char* const kCondicionesPorDefecto; // "SIN-FUENTES-INTERNAS-POR-DEFECTO"
+    static const char* const kSistemaPorDefecto;     // "NO-ACONDICIONADO-POR-DEFECTO"
+
 protected:
     Edificio() = default; // for tests that assemble a model by hand
+    // Steps of the construction, from the counts to the partition flags (everything but the
+    // partitions and thermal bridges), and then the partitions and the thermal bridges.
+    void construirModelo(const std::string& modo);
+    void completarParticionesYPuentes();
+
     std::vector<Elemento*> registros_;
+
+private:
+    void contarObjetos();
+    void registrarNombres();
+    void leerFunciones();
+    void leerParametrosEdificio();
+    void leerPlanta(int indicePlanta, const std::string& nombre);
+    void construirEspacio(int indiceEspacio, int indicePlanta, int cabecera);
+    void construirElemento(int indiceEspacio, int codigo, int cabecera);
+    float construirVentana(int indiceEspacio, int cabecera, const ColocacionElemento& plano,
+                           float inclinacion, float azimutMuro, float zBase,
+                           std::vector<Elemento*>& ventanasMuro);
+    void construirCondiciones();
+    void registrarExcitacion();
+    void crearZonas(const std::string& modo);
+    void leerModoParticiones();
+    std::vector<std::pair<float, float>> leerPoligono(const std::string& nombre) const;
+
+    LeerBDL* bdl_ = nullptr;
+    IndiceCabeceras indice_;
+    std::unordered_map<std::string, int> espacioPorNombre_;
 };

@@ -5,8 +5,9 @@
 
 namespace {
 
-const char* kDefectos = "HCINT = 3.0\nHRINT = 4.7\nHCEXT = 20.37\nHREXT = 4.63\nNUM-HORAS = 8760\n"
-                        "NO-HABITABLES = ( \"GARAJE\" )\n";
+const char* kDefectos =
+    "\nHCINT = 3.0\nHRINT = 4.7\nHCEXT = 20.37\nHREXT = 4.63\nNUM-HORAS = 8760\n"
+    "NO-HABITABLES = ( \"GARAJE\" )\n";
 const char* kLimites = "\n\"D3\" = ZONA\n..\n\"NORTE-D3\" = ORIENTACION\n..\n"
                        "\"ESTE/OESTE-D3\" = ORIENTACION\n..\n"
                        "\"SURESTE/SUROESTE-D3\" = ORIENTACION\n..\n\"SUR-D3\" = ORIENTACION\n..\n";

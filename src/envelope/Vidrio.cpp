@@ -1,0 +1,3 @@
+#include "envelope/Vidrio.h"
+
+Vidrio::~Vidrio() = default;

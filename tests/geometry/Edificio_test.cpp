@@ -1,0 +1,693 @@
+#include "geometry/Edificio.h"
+
+#include <gtest/gtest.h>
+
+#include <muParser.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <functional>
+
+#include "climate/CondicionesOperacionales.h"
+#include "climate/CondicionesSistemas.h"
+#include "climate/Zona.h"
+#include "comun/Entorno.h"
+#include "envelope/Elemento.h"
+#include "geometry/ElementContour.h"
+#include "input/Global2.h"
+#include "input/LeerBDL.h"
+#include "input/ValoresPorDefecto.h"
+#include "shell/ErrorFatal.h"
+#include "shell/Globales.h"
+
+namespace {
+
+// Constructions, glazing and conditions every test building refers to.
+const std::string kComun = R"(
+"RESIDENCIAL" = SPACE-CONDITIONS
+   TEMPERATURE = 20 ..
+"MURO" = CONSTRUCTION
+   TYPE = U-VALUE
+   U-VALUE = 0.5 ..
+"DOBLE" = GLASS-TYPE
+   TYPE = SHADING-COEFFICIENT
+   SHADING-COEF = 0.8
+   GLASS-CONDUCTANCE = 3.0 ..
+)";
+
+// One storey with a 10 x 8 polygon at Z 0 and SPACE-HEIGHT 3.
+const std::string kPlanta = R"(
+"PB" = FLOOR
+   Z = 0
+   POLYGON = "P-PB"
+   SPACE-HEIGHT = 3 ..
+"P-PB" = POLYGON
+   V1 = ( 0, 0 )
+   V2 = ( 10, 0 )
+   V3 = ( 10, 8 )
+   V4 = ( 0, 8 ) ..
+"P-SALA" = POLYGON
+   V1 = ( 0, 0 )
+   V2 = ( 5, 0 )
+   V3 = ( 5, 4 )
+   V4 = ( 0, 4 ) ..
+)";
+
+std::string espacio(const std::string& nombre, const std::string& claves = "") {
+    return "\"" + nombre +
+           "\" = SPACE\n   POLYGON = \"P-SALA\"\n   SPACE-CONDITIONS = \"RESIDENCIAL\"\n"
+           "   SYSTEM-CONDITIONS = \"NO-ACONDICIONADO-POR-DEFECTO\"\n" +
+           claves + " ..\n";
+}
+
+std::string elemento(const std::string& nombre, const std::string& tipo,
+                     const std::string& claves) {
+    return "\"" + nombre + "\" = " + tipo + "\n   CONSTRUCTION = \"MURO\"\n" + claves + " ..\n";
+}
+
+std::string ventana(const std::string& nombre, float x, float y, float ancho, float alto) {
+    char buf[300];
+    std::snprintf(buf, sizeof buf,
+                  "\"%s\" = WINDOW\n   X = %g\n   Y = %g\n   WIDTH = %g\n   HEIGHT = %g\n"
+                  "   GLASS-TYPE = \"DOBLE\" ..\n",
+                  nombre.c_str(), x, y, ancho, alto);
+    return buf;
+}
+
+// The model as placed, before the partitions are added to the records.
+class SoloColocacion : public Edificio {
+public:
+    SoloColocacion() { construirModelo("DEMANDA"); }
+};
+
+// Publishes a run hub and a reader over the text, builds the model on demand and restores the
+// globals afterwards.
+class Entorno {
+public:
+    explicit Entorno(const std::string& texto) : Entorno(LeerBDL::desdeTexto(texto + kComun)) {}
+    explicit Entorno(std::unique_ptr<LeerBDL> bdl) : bdl_(std::move(bdl)), bdlPrevio_(gLeerBDL) {
+        gLeerBDL = bdl_.get();
+        std::string defectos = std::string(ENVOLVENTE_FUENTES) + "/examples/lib/defectos.inp";
+        if (existe(defectos)) hub_.ponerDefectos(std::make_unique<ValoresPorDefecto>(defectos));
+    }
+    ~Entorno() { gLeerBDL = bdlPrevio_; }
+    Global2& global() { return hub_.global(); }
+    std::unique_ptr<Edificio> construir() {
+        return std::make_unique<Edificio>("INDIRECTO", "DEMANDA", "clima.txt");
+    }
+    std::unique_ptr<Edificio> colocar() { return std::make_unique<SoloColocacion>(); }
+
+private:
+    HubDePrueba hub_;
+    std::unique_ptr<LeerBDL> bdl_;
+    LeerBDL* bdlPrevio_;
+};
+
+// Builds the model from the text, expects the run to stop and returns the fatal message.
+std::string mensajeFatal(const std::string& texto) {
+    Entorno e(texto);
+    testing::internal::CaptureStderr();
+    bool lanzado = false;
+    try {
+        e.construir();
+    } catch (const ErrorFatal& f) {
+        lanzado = f.codigo() == 3;
+    }
+    std::string salida = testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(lanzado) << "the run did not stop";
+    const std::string prefijo = "Se ha producido un error: ";
+    std::size_t p = salida.rfind(prefijo);
+    if (p == std::string::npos) return salida;
+    std::string m = salida.substr(p + prefijo.size());
+    if (!m.empty() && m.back() == '\n') m.pop_back();
+    return m;
+}
+
+void esperarPunto(const Space3& p, float x, float y, float z) {
+    EXPECT_NEAR(p.x, x, 1e-4);
+    EXPECT_NEAR(p.y, y, 1e-4);
+    EXPECT_NEAR(p.z, z, 1e-4);
+}
+
+const Point3& nodo(const Elemento& e, int i) {
+    return *e.poligono->contour(0)->nodo(i);
+}
+
+Elemento* buscar(Edificio& ed, const std::string& nombre) {
+    for (auto& e : ed.elementos)
+        if (e->nombre == nombre) return e.get();
+    return nullptr;
+}
+
+// ------------------------------------------------------------------ building parameters
+
+TEST(EdificioTest, SinParametrosDeEdificio) {
+    Entorno e(kPlanta + espacio("SALA"));
+    auto ed = e.construir();
+    EXPECT_EQ(ed->tipoEdificio, "Unifamiliar");
+    EXPECT_TRUE(esNoDado(ed->azimut));
+    EXPECT_TRUE(esNoDado(ed->xRef));
+    EXPECT_FLOAT_EQ(ed->dAislamientoPerimetral, 0.0f);
+    EXPECT_FLOAT_EQ(ed->rAislamientoPerimetral, 0.0f);
+    EXPECT_FLOAT_EQ(e.global().claseHigrometria, 5.0f);
+    EXPECT_TRUE(esNoDado(e.global().higrometriaHR));
+    // No rotation, no translation: the space polygon stays where it was drawn.
+    esperarPunto(ed->espacios[0].verticesColocados[2], 5, 4, 0);
+}
+
+TEST(EdificioTest, ParametrosEHigrometriaDelEdificio) {
+    Entorno e(kPlanta + espacio("SALA") + R"(
+"PARAMETROS" = BUILD-PARAMETERS
+   TYPE-BUILD = Bloque
+   HIGROMETRIA-HR = 0.55
+   D-AISLAMIENTO-PERIMETRAL = 1.0
+   RA-AISLAMIENTO-PERIMETRAL = 1.5 ..
+)");
+    auto ed = e.construir();
+    EXPECT_EQ(ed->tipoEdificio, "Bloque");
+    EXPECT_FLOAT_EQ(e.global().higrometriaHR, 55.0f);
+    EXPECT_TRUE(esNoDado(e.global().claseHigrometria));
+    EXPECT_FLOAT_EQ(ed->dAislamientoPerimetral, 1.0f);
+    EXPECT_FLOAT_EQ(ed->rAislamientoPerimetral, 1.5f);
+}
+
+TEST(EdificioTest, HigrometriaPorProduccionYPorClase) {
+    {
+        Entorno e(kPlanta + espacio("SALA") +
+                  "\"B\" = BUILD-PARAMETERS\n HIGROMETRIA-G = 0.1\n HIGROMETRIA-n = 0.5 ..\n");
+        e.construir();
+        EXPECT_FLOAT_EQ(e.global().higrometriaG, 0.1f);
+        EXPECT_FLOAT_EQ(e.global().higrometriaN, 0.5f);
+    }
+    {
+        Entorno e(kPlanta + espacio("SALA") +
+                  "\"B\" = BUILD-PARAMETERS\n CLASE-HIGROMETRIA = 4 ..\n");
+        e.construir();
+        EXPECT_FLOAT_EQ(e.global().claseHigrometria, 4.0f);
+    }
+}
+
+TEST(EdificioTest, HigrometriaMalDefinida) {
+    const std::string error = "Error en definici\xF3n de higrometr\xED"
+                              "a del edificio.";
+    for (const char* claves : {"HIGROMETRIA-HR = 0", "HIGROMETRIA-HR = -3", "CLASE-HIGROMETRIA = 2",
+                               "HIGROMETRIA-G = 0.1", "HIGROMETRIA-G = 0\n HIGROMETRIA-n = 1",
+                               "HIGROMETRIA-G = 1\n HIGROMETRIA-n = 0"})
+        EXPECT_EQ(mensajeFatal(kPlanta + espacio("SALA") + "\"B\" = BUILD-PARAMETERS\n " + claves +
+                               " ..\n"),
+                  error)
+            << claves;
+}
+
+TEST(EdificioTest, ElAzimutYLaReferenciaDelEdificioColocanTodo) {
+    Entorno e(kPlanta + espacio("SALA") +
+              "\"B\" = BUILD-PARAMETERS\n AZIMUTH = 90\n X-REF = 100\n Y-REF = 50 ..\n");
+    auto ed = e.construir();
+    // (5, 0) turned clockwise a quarter: (0, -5); then moved by (100, 50).
+    esperarPunto(ed->espacios[0].verticesColocados[1], 100, 45, 0);
+    esperarPunto(ed->plantas[0].verticesColocados[2], 108, 40, 0); // (10, 8) -> (8, -10)
+}
+
+// ------------------------------------------------------------------ storeys and spaces
+
+TEST(EdificioTest, EspacioColocadoDesdeUnVerticeDeLaPlanta) {
+    // FLOOR-V2: origin on (10, 0), x axis along V2 -> V3 (north).
+    {
+        Entorno e(kPlanta + espacio("SALA", "   LOCATION = FLOOR-V2"));
+        auto ed = e.construir();
+        const auto& v = ed->espacios[0].verticesColocados;
+        esperarPunto(v[0], 10, 0, 0);
+        esperarPunto(v[1], 10, 5, 0);
+        esperarPunto(v[2], 6, 5, 0);
+        EXPECT_NEAR(ed->espacios[0].area, 20.0f, 1e-4);
+    }
+    // FLOOR-V4 on a four-vertex storey: the edge runs from V4 (0, 8) back to V1 (south).
+    {
+        Entorno e(kPlanta + espacio("SALA", "   LOCATION = FLOOR-V4"));
+        auto ed = e.construir();
+        const auto& v = ed->espacios[0].verticesColocados;
+        esperarPunto(v[0], 0, 8, 0);
+        esperarPunto(v[1], 0, 3, 0);
+        esperarPunto(v[2], 4, 3, 0);
+    }
+    // FLOOR-SPACE is V1; a given azimuth and X, Y replace the edge and the vertex.
+    {
+        Entorno e(kPlanta +
+                  espacio("SALA", "   LOCATION = FLOOR-V3\n   AZIMUTH = 0\n   X = 1\n   Y = 2"));
+        auto ed = e.construir();
+        esperarPunto(ed->espacios[0].verticesColocados[2], 6, 6, 0);
+    }
+}
+
+TEST(EdificioTest, ElGiroDeLaPlantaSoloActuaConReferenciaEnLaPlanta) {
+    const std::string planta = R"(
+"PB" = FLOOR
+   AZIMUTH = 180
+   X = 20
+   Z = 2
+   POLYGON = "P-PB"
+   SPACE-HEIGHT = 3 ..
+)";
+    std::string poligonos = kPlanta.substr(kPlanta.find("\"P-PB\" = POLYGON"));
+    // With a storey reference: space frame on V1, then the storey turned half round and moved.
+    {
+        Entorno e(planta + poligonos + espacio("SALA", "   LOCATION = FLOOR-SPACE"));
+        auto ed = e.construir();
+        esperarPunto(ed->espacios[0].verticesColocados[2], 15, -4, 2);
+        EXPECT_FLOAT_EQ(ed->espacios[0].zBase, 2.0f);
+    }
+    // Without one, the storey transform is not applied (its Z still is).
+    {
+        Entorno e(planta + poligonos + espacio("SALA", "   Z = 0.5"));
+        auto ed = e.construir();
+        esperarPunto(ed->espacios[0].verticesColocados[2], 5, 4, 2.5f);
+    }
+}
+
+TEST(EdificioTest, AreaAlturaYMultiplicador) {
+    Entorno e(kPlanta + espacio("SALA", "   HEIGHT = 2.5\n   MULTIPLIER = 2") +
+              espacio("ESTAR", "   AREA = 25\n   VOLUME = 75\n   HEIGHT = 2.7") +
+              espacio("COPIA", "   MULTIPLIED = 1\n   MULTIPLIER = 3"));
+    auto ed = e.construir();
+    ASSERT_EQ(ed->numEspacios(), 3);
+    EXPECT_NEAR(ed->espacios[0].area, 20.0f, 1e-4);
+    EXPECT_FLOAT_EQ(ed->espacios[0].altura, 2.5f);
+    EXPECT_FLOAT_EQ(ed->espacios[0].multiplicador, 2.0f);
+    EXPECT_FLOAT_EQ(ed->espacios[1].area, 25.0f);
+    EXPECT_FLOAT_EQ(ed->espacios[1].altura, 3.0f); // VOLUME / AREA, whatever HEIGHT says
+    EXPECT_FLOAT_EQ(ed->espacios[1].alturaGeometrica, 2.7f);
+    // The multiplied copy keeps its multiplier and nothing else.
+    EXPECT_TRUE(ed->espacios[2].multiplicado);
+    EXPECT_FLOAT_EQ(ed->espacios[2].multiplicador, 3.0f);
+    EXPECT_TRUE(ed->espacios[2].verticesColocados.empty());
+    EXPECT_EQ(ed->espacios[2].zona, nullptr);
+    ASSERT_NE(ed->espacios[0].zona, nullptr);
+    EXPECT_EQ(ed->espacios[0].zona->referencia, -1);
+    EXPECT_EQ(ed->espacios[1].zona->referencia, -2);
+    EXPECT_EQ(ed->espacios[0].planta, 0);
+    EXPECT_EQ(ed->espacios[0].nombrePlanta, "\"PB\"");
+}
+
+TEST(EdificioTest, AlturaDelEspacioNoPositiva) {
+    EXPECT_EQ(mensajeFatal(kPlanta + espacio("SALA", "   HEIGHT = 0")),
+              "Error Grave de Definici\xF3n Geom\xE9trica. La altura del espacio \"SALA\" es = "
+              "0.00 y debe ser >0");
+    // No HEIGHT on a storey without SPACE-HEIGHT.
+    std::string sinAltura = kPlanta;
+    sinAltura.replace(sinAltura.find("SPACE-HEIGHT = 3"), 16, "MULTIPLIER = 1");
+    EXPECT_EQ(mensajeFatal(sinAltura + espacio("SALA")),
+              "Error Grave de Definici\xF3n Geom\xE9trica. La altura del espacio \"SALA\" es = "
+              "0.00 y debe ser >0");
+}
+
+TEST(EdificioTest, PoligonosQueFaltanOMalDefinidos) {
+    EXPECT_EQ(mensajeFatal(kPlanta + "\"SALA\" = SPACE\n POLYGON = \"NADA\" ..\n"),
+              "No se encuentra: \"NADA\"");
+    EXPECT_EQ(mensajeFatal(kPlanta + "\"P-UNO\" = POLYGON\n V1 = ( 0, 0 ) ..\n" +
+                           "\"SALA\" = SPACE\n POLYGON = \"P-UNO\" ..\n"),
+              "Poligono mal definido: \"P-UNO\"");
+    std::string sinPoligono = kPlanta;
+    sinPoligono.replace(sinPoligono.find("\"P-PB\"\n"), 6, "\"P-NO\"");
+    EXPECT_EQ(mensajeFatal(sinPoligono + espacio("SALA")), "No se encuentra: \"P-NO\"");
+}
+
+TEST(EdificioTest, BusquedaDeLasCondiciones) {
+    // The default names are accepted only when given explicitly.
+    {
+        Entorno e(kPlanta + espacio("SALA") +
+                  "\"OTRA\" = SPACE\n POLYGON = \"P-SALA\"\n"
+                  " SPACE-CONDITIONS = \"SIN-FUENTES-INTERNAS-POR-DEFECTO\"\n"
+                  " SYSTEM-CONDITIONS = \"NO-ACONDICIONADO-POR-DEFECTO\" ..\n");
+        auto ed = e.construir();
+        ASSERT_EQ(ed->nombresCondiciones.size(), 2u);
+        EXPECT_EQ(ed->nombresCondiciones[0], "\"RESIDENCIAL\"");
+        EXPECT_EQ(ed->nombresCondiciones[1], "SIN-FUENTES-INTERNAS-POR-DEFECTO");
+        EXPECT_EQ(ed->nombresSistemas.back(), "NO-ACONDICIONADO-POR-DEFECTO");
+        ASSERT_EQ(ed->condiciones.size(), 2u);
+        EXPECT_EQ(ed->espacios[0].zona->condiciones, ed->condiciones[0].get());
+        EXPECT_EQ(ed->espacios[1].zona->condiciones, ed->condiciones[1].get());
+        EXPECT_EQ(ed->espacios[1].zona->sistema, ed->sistemas[0].get());
+    }
+    EXPECT_EQ(mensajeFatal(kPlanta + "\"SALA\" = SPACE\n POLYGON = \"P-SALA\"\n"
+                                     " SYSTEM-CONDITIONS = \"NO-ACONDICIONADO-POR-DEFECTO\" ..\n"),
+              "No se encuentra SPACE-CONDITIONS en zona: \"SALA\"");
+    EXPECT_EQ(mensajeFatal(kPlanta + "\"SALA\" = SPACE\n POLYGON = \"P-SALA\"\n"
+                                     " SPACE-CONDITIONS = \"RESIDENCIAL\"\n"
+                                     " SYSTEM-CONDITIONS = \"CALEFACCION\" ..\n"),
+              "No se encuentra SYSTEM-CONDITIONS en zona: \"SALA\"");
+}
+
+// ------------------------------------------------------------------ envelope elements
+
+TEST(EdificioTest, MurosPorAristaMiranHaciaFuera) {
+    Entorno e(kPlanta + espacio("SALA") +
+              elemento("SUR", "EXTERIOR-WALL", "   LOCATION = SPACE-V1") +
+              elemento("ESTE", "EXTERIOR-WALL", "   LOCATION = SPACE-V2") +
+              elemento("NORTE", "EXTERIOR-WALL", "   LOCATION = SPACE-V3") +
+              elemento("OESTE", "EXTERIOR-WALL", "   LOCATION = SPACE-V4"));
+    auto ed = e.construir();
+    struct Caso {
+        const char* nombre;
+        float azimut, nx, ny;
+    } casos[] = {{"\"SUR\"", 180, 0, -1},
+                 {"\"ESTE\"", 90, 1, 0},
+                 {"\"NORTE\"", 0, 0, 1},
+                 {"\"OESTE\"", -90, -1, 0}};
+    for (const Caso& c : casos) {
+        Elemento* m = buscar(*ed, c.nombre);
+        ASSERT_NE(m, nullptr) << c.nombre;
+        EXPECT_NEAR(m->azimut, c.azimut, 1e-4) << c.nombre;
+        esperarPunto(m->poligono->normal(), c.nx, c.ny, 0);
+        EXPECT_NEAR(m->inclinacion, 90 * 0.017453292f, 1e-6);
+        EXPECT_EQ(m->suelo, 0);
+    }
+    // The south wall: 5 m along the edge, the space height (3 m) high, standing on z 0.
+    Elemento* sur = buscar(*ed, "\"SUR\"");
+    esperarPunto(nodo(*sur, 0), 0, 0, 0);
+    esperarPunto(nodo(*sur, 1), 5, 0, 0);
+    esperarPunto(nodo(*sur, 2), 5, 0, 3);
+    EXPECT_NEAR(sur->area(), 15.0f, 1e-4);
+    EXPECT_NEAR(sur->anchura, 5.0f, 1e-5);
+    EXPECT_FLOAT_EQ(sur->altura, 3.0f);
+    // Vertical elements are neither the ceiling nor a floor of the space.
+    EXPECT_TRUE(ed->espacios[0].techo.empty());
+    EXPECT_TRUE(ed->espacios[0].suelos.empty());
+}
+
+TEST(EdificioTest, MuroLibreYClavesQueDesplazanElInicio) {
+    Entorno e(kPlanta + espacio("SALA") +
+              elemento("LIBRE", "EXTERIOR-WALL",
+                       "   X = 1\n   Y = 4\n   AZIMUTH = 0\n   WIDTH = 2\n   HEIGHT = 2.5") +
+              elemento("CORTO", "EXTERIOR-WALL",
+                       "   LOCATION = SPACE-V1\n   X = 1\n   WIDTH = 3\n"
+                       "   Z = 0.5"));
+    auto ed = e.construir();
+    // Azimuth 0 faces north: the base runs west from (1, 4).
+    Elemento* libre = buscar(*ed, "\"LIBRE\"");
+    esperarPunto(nodo(*libre, 1), -1, 4, 0);
+    esperarPunto(nodo(*libre, 2), -1, 4, 2.5f);
+    esperarPunto(libre->poligono->normal(), 0, 1, 0);
+    Elemento* corto = buscar(*ed, "\"CORTO\"");
+    esperarPunto(nodo(*corto, 0), 1, 0, 0.5f);
+    esperarPunto(nodo(*corto, 1), 4, 0, 0.5f);
+    EXPECT_FLOAT_EQ(corto->zBase, 0.5f);
+}
+
+TEST(EdificioTest, CubiertaTechoSueloYElementosGirados) {
+    Entorno e(kPlanta + espacio("SALA") + elemento("CUBIERTA", "ROOF", "   LOCATION = TOP") +
+              elemento("SOLERA", "UNDERGROUND-WALL", "   LOCATION = BOTTOM") +
+              elemento("VOLADIZO", "EXTERIOR-WALL", "   TILT = 180\n   WIDTH = 2\n   HEIGHT = 1") +
+              elemento("ALERO", "EXTERIOR-WALL",
+                       "   TILT = 180\n   Z = 2.5\n   WIDTH = 2\n   HEIGHT = 1") +
+              elemento("FALDON", "ROOF", "   LOCATION = SPACE-V1\n   TILT = 45"));
+    auto ed = e.construir();
+    const Espacio& sala = ed->espacios[0];
+
+    // LOCATION TOP without TILT: tilt 0, the space polygon at base z + height, facing up.
+    Elemento* cubierta = buscar(*ed, "\"CUBIERTA\"");
+    EXPECT_FLOAT_EQ(cubierta->inclinacion, 0.0f);
+    esperarPunto(nodo(*cubierta, 2), 5, 4, 3);
+    esperarPunto(cubierta->poligono->normal(), 0, 0, 1);
+    EXPECT_NEAR(cubierta->area(), 20.0f, 1e-4);
+
+    // LOCATION BOTTOM: tilt 180, the polygon reversed at base z (facing down), a floor.
+    Elemento* solera = buscar(*ed, "\"SOLERA\"");
+    EXPECT_NEAR(solera->inclinacion, 180 * 0.017453292f, 1e-5);
+    esperarPunto(solera->poligono->normal(), 0, 0, -1);
+    esperarPunto(nodo(*solera, 0), 0, 4, 0);
+    EXPECT_EQ(solera->suelo, 1);
+    EXPECT_EQ(solera->codigo, kUndergroundWall);
+
+    // TILT 180 with no LOCATION at Z 0 is a floor; with Z 2.5 it turns over into a ceiling.
+    Elemento* voladizo = buscar(*ed, "\"VOLADIZO\"");
+    EXPECT_EQ(voladizo->suelo, 1);
+    esperarPunto(voladizo->poligono->normal(), 0, 0, -1);
+    Elemento* alero = buscar(*ed, "\"ALERO\"");
+    EXPECT_EQ(alero->suelo, 0);
+    EXPECT_FLOAT_EQ(alero->inclinacion, 0.0f);
+    esperarPunto(alero->poligono->normal(), 0, 0, 1);
+
+    // TILT 45 counts as a ceiling (below 60); it is laid out as a slope on its edge.
+    Elemento* faldon = buscar(*ed, "\"FALDON\"");
+    float c45 = std::cos(45 * 0.017453292f);
+    esperarPunto(faldon->poligono->normal(), 0, -c45, c45);
+    esperarPunto(nodo(*faldon, 2), 5, 3 * c45, 3 * c45);
+
+    // Ceiling: the last element registered as one (exterior walls come before roofs).
+    EXPECT_EQ(sala.techo, "\"FALDON\"");
+    ASSERT_EQ(sala.suelos.size(), 2u);
+    EXPECT_EQ(sala.suelos[0], "\"VOLADIZO\"");
+    EXPECT_EQ(sala.suelos[1], "\"SOLERA\"");
+    EXPECT_EQ(sala.zona->segundoNombre, "\"FALDON\"");
+    EXPECT_EQ(sala.zona->listaNombres, sala.suelos);
+}
+
+TEST(EdificioTest, RegistrosListasYCodigosDeLado) {
+    Entorno e(
+        kPlanta + espacio("SALA") + espacio("COCINA") +
+        elemento("FACHADA", "EXTERIOR-WALL", "   LOCATION = SPACE-V1") +
+        ventana("V-1", 0.5f, 1, 1, 1.2f) + ventana("PUERTA", 3, 0, 0.9f, 2.1f) +
+        elemento("TABIQUE", "INTERIOR-WALL", "   LOCATION = SPACE-V2\n   NEXT-TO = \"SALA\"") +
+        ventana("V-INT", 1, 0.5f, 1, 1) +
+        elemento("FORJADO", "INTERIOR-WALL", "   LOCATION = TOP\n   NEXT-TO = \"SALA\"") +
+        elemento("CUBIERTA", "ROOF", "   LOCATION = SPACE-V3\n   TILT = 30") +
+        elemento("SOLERA", "UNDERGROUND-WALL", "   LOCATION = BOTTOM"));
+    auto ed = e.colocar();
+    // COCINA (space 1) owns every element. Creation order: exterior walls (with their
+    // windows first), roofs, interior walls, underground walls.
+    const char* orden[] = {"\"V-1\"",   "\"PUERTA\"",  "\"FACHADA\"", "\"CUBIERTA\"",
+                           "\"V-INT\"", "\"TABIQUE\"", "\"FORJADO\"", "\"SOLERA\""};
+    ASSERT_EQ(ed->registros().size(), 8u);
+    ASSERT_EQ(ed->superficies.size(), 8u);
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_EQ(ed->registros()[i]->nombre, orden[i]) << i;
+        EXPECT_EQ(ed->superficies[i], ed->registros()[i]->poligono.get()) << i;
+    }
+    EXPECT_EQ(ed->ventanas, (std::vector<int>{0, 1, 4}));
+    // Exterior surfaces: windows, exterior walls and roofs (not interior or underground).
+    ASSERT_EQ(ed->superficiesExteriores.size(), 5u);
+    EXPECT_EQ(ed->superficiesExteriores[2], ed->superficies[2]);
+    EXPECT_EQ(ed->superficiesExteriores[3], ed->superficies[3]);
+    EXPECT_EQ(ed->superficiesExteriores[4], ed->superficies[4]);
+    // Names by element number, empty for underground walls.
+    EXPECT_EQ(ed->nombresElementos[4], "\"V-INT\"");
+    EXPECT_EQ(ed->nombresElementos[7], "");
+    // Side codes.
+    EXPECT_EQ(ed->registros()[0]->lados, (std::vector<int>{0, -2}));
+    EXPECT_EQ(ed->registros()[2]->lados, (std::vector<int>{2, -2}));
+    EXPECT_EQ(ed->registros()[4]->lados, (std::vector<int>{4, -2}));
+    EXPECT_EQ(ed->registros()[5]->lados, (std::vector<int>{-1, -2}));
+    EXPECT_EQ(ed->registros()[5]->tercero, 0);
+    EXPECT_EQ(ed->registros()[7]->lados, (std::vector<int>{7, -2}));
+    EXPECT_EQ(ed->registros()[0]->codigo, kWindow);
+    EXPECT_EQ(ed->registros()[3]->codigo, kRoof);
+    EXPECT_EQ(ed->registros()[5]->junto, "\"SALA\"");
+    // The space's own list holds its walls, not their windows.
+    EXPECT_EQ(ed->espacios[1].elementos.size(), 5u);
+    // An interior ceiling is also a floor of the space next to it.
+    EXPECT_EQ(ed->espacios[1].techo, "\"FORJADO\"");
+    EXPECT_EQ(ed->espacios[0].suelos, (std::vector<std::string>{"\"FORJADO\""}));
+    // Net area of the fachada: 5 x 3 - 1.2 - 0.9 x 2.1.
+    EXPECT_NEAR(ed->registros()[2]->area(), 15.0f - 1.2f - 1.89f, 1e-4);
+    EXPECT_NEAR(ed->registros()[2]->areasLados[1], ed->registros()[2]->poligono->perimeter(), 1e-4);
+    // A window in the wall's plane: from (0.5, 0, 1) to (1.5, 0, 2.2), facing south.
+    const Elemento& v1 = *ed->registros()[0];
+    esperarPunto(nodo(v1, 0), 0.5f, 0, 1);
+    esperarPunto(nodo(v1, 2), 1.5f, 0, 2.2f);
+    esperarPunto(v1.poligono->normal(), 0, -1, 0);
+    EXPECT_NEAR(v1.area(), 1.2f, 1e-5);
+    EXPECT_FLOAT_EQ(v1.azimut, 180.0f);
+}
+
+TEST(EdificioTest, VentanasMayoresQueSuMuro) {
+    // A 2 x 3 wall (6 m2) with windows of 4 and 5 m2: the excess of 3 m2 is shared equally.
+    Entorno e(kPlanta + espacio("SALA") +
+              elemento("PANO", "EXTERIOR-WALL", "   LOCATION = SPACE-V1\n   WIDTH = 2") +
+              ventana("GRANDE", 0, 0, 2, 2) + ventana("MAYOR", 0, 0, 2, 2.5f));
+    auto ed = e.construir();
+    Elemento* pano = buscar(*ed, "\"PANO\"");
+    EXPECT_FLOAT_EQ(pano->area(), 0.0f);
+    Elemento* grande = buscar(*ed, "\"GRANDE\"");
+    Elemento* mayor = buscar(*ed, "\"MAYOR\"");
+    EXPECT_NEAR(grande->area(), 4.0f - 1.5f, 1e-5);
+    EXPECT_NEAR(mayor->area(), 5.0f - 1.5f, 1e-5);
+    // The width gives up the share over the window's height.
+    EXPECT_NEAR(grande->anchura, 2.0f - 0.75f, 1e-5);
+    EXPECT_NEAR(mayor->anchura, 2.0f - 0.6f, 1e-5);
+}
+
+TEST(EdificioTest, PoligonoPropioEnElPlanoDelElemento) {
+    // A gable wall drawn in its own plane (x along the base, y up): 5 m wide, 3 m to the eaves,
+    // 4.5 m to the ridge, placed on the east edge of the space (V2 -> V3, running north).
+    Entorno e(
+        kPlanta +
+        "\"P-HASTIAL\" = POLYGON\n V1 = ( 0, 0 )\n V2 = ( 4, 0 )\n"
+        " V3 = ( 4, 3 )\n V4 = ( 2, 4.5 )\n V5 = ( 0, 3 ) ..\n" +
+        espacio("SALA", "   Z = 1") +
+        elemento("HASTIAL", "EXTERIOR-WALL", "   LOCATION = SPACE-V2\n   POLYGON = \"P-HASTIAL\"") +
+        ventana("V-H", 1, 1, 1, 1));
+    auto ed = e.construir();
+    Elemento* h = buscar(*ed, "\"HASTIAL\"");
+    esperarPunto(nodo(*h, 0), 5, 0, 1);
+    esperarPunto(nodo(*h, 1), 5, 4, 1);
+    esperarPunto(nodo(*h, 3), 5, 2, 5.5f);
+    esperarPunto(h->poligono->normal(), 1, 0, 0);
+    EXPECT_NEAR(h->azimut, 90.0f, 1e-4);
+    // 4 x 3 + the gable 4 x 1.5 / 2, less the 1 m2 window.
+    EXPECT_NEAR(h->area(), 12.0f + 3.0f - 1.0f, 1e-4);
+    Elemento* v = buscar(*ed, "\"V-H\"");
+    esperarPunto(nodo(*v, 0), 5, 1, 2);
+    esperarPunto(nodo(*v, 2), 5, 2, 3);
+}
+
+TEST(EdificioTest, ErroresDeDefinicionDeElementos) {
+    EXPECT_EQ(mensajeFatal(kPlanta + espacio("SALA") +
+                           elemento("SUELTO", "EXTERIOR-WALL", "   HEIGHT = 3")),
+              "El elemento \"SUELTO\" no est\xE1 bien definido geom\xE9tricamente");
+    EXPECT_EQ(mensajeFatal(kPlanta + espacio("SALA") +
+                           elemento("TABIQUE", "INTERIOR-WALL",
+                                    "   LOCATION = SPACE-V1\n   NEXT-TO = \"PASILLO\"")),
+              "\"TABIQUE\": Cerramiento interior mal definido. No se encuentra el espacio "
+              "\"PASILLO\"");
+    EXPECT_EQ(mensajeFatal(kPlanta + espacio("SALA") +
+                           elemento("FORJADO", "INTERIOR-WALL",
+                                    "   LOCATION = TOP\n   NEXT-TO = \"DESVAN\"")),
+              "El cerramiento \"FORJADO\" est\xE1 mal definido. No se encuentra la zona "
+              "\"DESVAN\"");
+    EXPECT_EQ(mensajeFatal(kPlanta + espacio("SALA") +
+                           elemento("HASTIAL", "EXTERIOR-WALL", "   POLYGON = \"P-NINGUNO\"")),
+              "No se encuentra: \"P-NINGUNO\"");
+    EXPECT_EQ(mensajeFatal(kPlanta + espacio("SALA") +
+                           elemento("MURO-9", "EXTERIOR-WALL", "   LOCATION = SPACE-V9")),
+              "Poligono mal definido: \"P-SALA\"");
+    EXPECT_EQ(mensajeFatal(kPlanta + espacio("SALA") +
+                           elemento("FACHADA", "EXTERIOR-WALL", "   LOCATION = SPACE-V1") +
+                           "\"V-1\" = WINDOW\n X = 1\n HEIGHT = 1 ..\n"),
+              "Ventana mal definida falta WIDTH");
+}
+
+// ------------------------------------------------------------------ functions and modes
+
+TEST(EdificioTest, FuncionesDeUsuarioConMarcadores) {
+    Entorno e(kPlanta + espacio("SALA") + R"(
+"HCONV" = FUNCTION
+   VARIABLE = ( "V", "T" )
+   X3 = "V + 1"
+   X4 = "X5 / T"
+   X5 = "10"
+   CALCULATE = "X3 * 2 + X4" ..
+"CONSTANTE" = FUNCTION
+   CALCULATE = "4.5" ..
+)");
+    // The placeholder texts come before CALCULATE: every key is found by substring search, so
+    // written after it "X4" would be found inside the CALCULATE text itself.
+    e.construir();
+    auto& f = e.global().funciones();
+    ASSERT_EQ(f.size(), 2u);
+    EXPECT_EQ(f[0].nombre, "HCONV");
+    EXPECT_EQ(f[0].variables, (std::vector<std::string>{"V", "T"}));
+    EXPECT_EQ(f[0].expresion, "(V + 1) * 2 + ((10) / T)");
+    f[0].valores[0] = 3.0; // V
+    f[0].valores[1] = 5.0; // T
+    EXPECT_DOUBLE_EQ(f[0].parser->Eval(), 10.0);
+    EXPECT_DOUBLE_EQ(f[1].parser->Eval(), 4.5);
+    EXPECT_EQ(e.global().buscarFuncion("CONSTANTE"), 1);
+}
+
+TEST(EdificioTest, MarcadoresQueNoTerminan) {
+    const std::string mensaje =
+        "Error en la funci\xF3n F: la expresi\xF3n crece sin l\xEDmite al sustituir X1";
+    // A placeholder whose text contains itself.
+    EXPECT_EQ(mensajeFatal(kPlanta + espacio("SALA") +
+                           "\"F\" = FUNCTION\n CALCULATE = \"X1 + 1\"\n X1 = \"X1 * 2\" ..\n"),
+              mensaje);
+    // Two placeholders that double each other on every sweep.
+    EXPECT_EQ(mensajeFatal(kPlanta + espacio("SALA") +
+                           "\"F\" = FUNCTION\n CALCULATE = \"X1\"\n X1 = \"X2+X2\"\n"
+                           " X2 = \"X1+X1\" ..\n"),
+              mensaje);
+}
+
+TEST(EdificioTest, ModoDeParticiones) {
+    {
+        Entorno e(kPlanta + espacio("SALA") +
+                  "\"B\" = BUILD-PARAMETERS\n"
+                  " INTERNAL-PARTITIONS = DEFAULT-ADDED ..\n");
+        auto ed = e.construir();
+        EXPECT_FALSE(ed->particionesSobrescribir);
+        EXPECT_TRUE(ed->particionesAnadir);
+        EXPECT_FALSE(ed->particionesDirecto);
+    }
+    {
+        Entorno e(kPlanta + espacio("SALA") +
+                  "\"B\" = BUILD-PARAMETERS\n"
+                  " INTERNAL-PARTITIONS = DEFAULT-OVERWRITTEN ..\n");
+        auto ed = e.construir();
+        EXPECT_TRUE(ed->particionesSobrescribir);
+        EXPECT_FALSE(ed->particionesDirecto);
+    }
+}
+
+// ------------------------------------------------------------------ the sample building
+
+TEST(EdificioTest, ViviendaDeEjemplo) {
+    Entorno e(
+        std::make_unique<LeerBDL>(std::string(ENVOLVENTE_FUENTES) + "/examples/edificio.bdl"));
+    auto ed = e.construir();
+    ASSERT_EQ(ed->numEspacios(), 9);
+    ASSERT_EQ(ed->plantas.size(), 2u);
+    EXPECT_EQ(e.global().claseHigrometria, 3.0f);
+    // 10 windows and doors, 14 exterior walls, 5 roofs, 18 interior walls, 5 slabs.
+    EXPECT_EQ(ed->ventanas.size(), 10u);
+    EXPECT_EQ(ed->superficies.size(), 10u + 14u + 5u + 18u + 5u);
+    EXPECT_EQ(ed->superficiesExteriores.size(), 10u + 14u + 5u);
+    int garaje = ed->indiceEspacio("\"GARAJE\"");
+    ASSERT_GE(garaje, 0);
+    EXPECT_NEAR(ed->espacios[garaje].area, 24.0f, 1e-4);
+    // Ground-floor ceilings are the floors of the rooms above.
+    int dormitorio = ed->indiceEspacio("\"DORMITORIO-1\"");
+    EXPECT_EQ(ed->espacios[dormitorio].suelos, (std::vector<std::string>{"\"TECHO-SALON\""}));
+    EXPECT_EQ(ed->espacios[dormitorio].techo, "\"DORMITORIO-1-FALDON-SUR\"");
+    EXPECT_FLOAT_EQ(ed->espacios[dormitorio].zBase, 3.0f);
+    // The east gable of the second bedroom stands on the upper floor and reaches the ridge.
+    Elemento* hastial = buscar(*ed, "\"DORMITORIO-2-HASTIAL-ESTE\"");
+    ASSERT_NE(hastial, nullptr);
+    esperarPunto(hastial->poligono->normal(), 1, 0, 0);
+    esperarPunto(nodo(*hastial, 2), 10, 4, 3.0f + 4.909f);
+    // Both slopes meet at the ridge.
+    Elemento* sur = buscar(*ed, "\"DORMITORIO-1-FALDON-SUR\"");
+    Elemento* norte = buscar(*ed, "\"DORMITORIO-3-FALDON-NORTE\"");
+    EXPECT_NEAR(nodo(*sur, 2).y, 4.0f, 1e-3);
+    EXPECT_NEAR(nodo(*sur, 2).z, nodo(*norte, 2).z, 1e-3);
+    // The east wall of the aseo starts where the garage ends.
+    Elemento* este = buscar(*ed, "\"ASEO-FACHADA-ESTE\"");
+    esperarPunto(nodo(*este, 0), 10, 6, 0);
+    esperarPunto(nodo(*este, 1), 10, 8, 0);
+}
+
+TEST(EdificioTest, EdificioGeneradoConUnaPlantaIncompleta) {
+    // 45 rooms in rows of 4: five full storeys of 8 and a top storey of 5.
+    DirectorioTemporal dir;
+    std::string fichero = dir.fichero("generado.bdl");
+    std::string orden = "python3 " + std::string(ENVOLVENTE_FUENTES) +
+                        "/tools/generar_edificio.py 45 --columnas 4 --ventanas 2 > " + fichero;
+    ASSERT_EQ(std::system(orden.c_str()), 0);
+    Entorno e(std::make_unique<LeerBDL>(fichero));
+    auto ed = e.construir();
+    ASSERT_EQ(ed->numEspacios(), 45);
+    EXPECT_EQ(ed->plantas.size(), 6u);
+    EXPECT_EQ(static_cast<int>(ed->ventanas.size()), ed->numVentanas);
+    EXPECT_EQ(static_cast<int>(ed->superficies.size()),
+              ed->numVentanas + ed->numMurosExteriores + ed->numCubiertas + ed->numMurosInteriores +
+                  ed->numMurosEnterrados);
+    for (const Espacio& esp : ed->espacios) {
+        EXPECT_NEAR(esp.area, 20.0f, 1e-3) << esp.nombre;
+        EXPECT_FALSE(esp.techo.empty()) << esp.nombre;
+        EXPECT_EQ(esp.suelos.size(), 1u) << esp.nombre; // the slab or the ceiling below
+    }
+    // The last room sits on the sixth storey, above room 37.
+    EXPECT_FLOAT_EQ(ed->espacios[44].zBase, 15.0f);
+    EXPECT_EQ(ed->espacios[44].suelos[0], "\"F-ESPACIO-00036\"");
+}
+
+} // namespace
