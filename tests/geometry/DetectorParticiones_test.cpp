@@ -1,0 +1,192 @@
+#include "geometry/DetectorParticiones.h"
+
+#include <gtest/gtest.h>
+
+#include "geometry/EdificioDePrueba.h"
+#include "geometry/ElementContour.h"
+#include "shell/Directorios.h"
+#include "shell/ErrorFatal.h"
+
+namespace {
+
+// Floor rectangle x0..x1 by y0..y1 at height z, nodes clockwise seen from above (normal down).
+std::vector<Point3> suelo(float x0, float y0, float x1, float y1, float z = 0.0f) {
+    return {Point3(x0, y0, z), Point3(x0, y1, z), Point3(x1, y1, z), Point3(x1, y0, z)};
+}
+
+// Two rooms side by side, described by their ground floors only: A = 0..4 x 0..4 (height 3),
+// B = 4..8 x 0..4 (height 2.5).
+struct DosHabitaciones : ::testing::Test {
+    EntornoPuentes entorno;
+    EdificioDePrueba ed;
+    int a = ed.espacio("\"A\"", 3.0f);
+    int b = ed.espacio("\"B\"", 2.5f);
+    Elemento* sueloA = &ed.elemento("underground_wall", {0, -1}, suelo(0, 0, 4, 4));
+    Elemento* sueloB = &ed.elemento("underground_wall", {1, -2}, suelo(4, 0, 8, 4));
+
+    std::string particio() const { return entorno.dir.fichero("Particio.dat"); }
+    DetectorParticiones detector() { return DetectorParticiones(ed, particio()); }
+    // The detected partitions, in creation order.
+    std::vector<Elemento*> particiones() const {
+        std::vector<Elemento*> r;
+        for (const auto& e : ed.elementos)
+            if (e->codigo == kParticion) r.push_back(e.get());
+        return r;
+    }
+};
+
+} // namespace
+
+TEST_F(DosHabitaciones, AristaCompartidaDaUnaParticionEntreAmbas) {
+    detector().ejecutar();
+    // Candidates: A's four edges, B's edge on x = 4 joins A's, then B's other three.
+    std::vector<Elemento*> p = particiones();
+    ASSERT_EQ(p.size(), 7u);
+    Elemento& comun = *p[2];
+    EXPECT_EQ(comun.lados, (std::vector<int>{-1, -2}));
+    EXPECT_EQ(comun.tipoMuro, "partition");
+    // Height 0.5 (3 + 2.5) = 2.75 over the 4 m edge: area 11; the perimeter of the second
+    // polygon leaves out its closing side: 2.75 + 4 + 2.75.
+    EXPECT_FLOAT_EQ(comun.areasLados[0], 11.0f);
+    EXPECT_FLOAT_EQ(comun.areasLados[1], 9.5f);
+    ASSERT_TRUE(comun.poligono && comun.poligono2);
+    EXPECT_FLOAT_EQ(comun.poligono->normal().x, -comun.poligono2->normal().x);
+    EXPECT_FLOAT_EQ(std::fabs(comun.poligono->normal().x), 1.0f);
+    // A perimeter edge has its room on both sides and its height.
+    EXPECT_EQ(p[0]->lados, (std::vector<int>{-1, -1}));
+    EXPECT_FLOAT_EQ(p[0]->areasLados[0], 12.0f);
+    EXPECT_EQ(p[6]->lados, (std::vector<int>{-2, -2}));
+    EXPECT_FLOAT_EQ(p[6]->areasLados[0], 10.0f);
+}
+
+TEST_F(DosHabitaciones, RegistrosReagrupadosNumeradosYEntregadosALasZonas) {
+    detector().ejecutar();
+    std::vector<Elemento*> p = particiones();
+    // Space A: its partitions (0 to 3), then its ground floor; space B: the shared one is
+    // already taken, so 4 to 6, then its floor.
+    std::vector<Elemento*> esperado{p[0], p[1], p[2], p[3], sueloA, p[4], p[5], p[6], sueloB};
+    EXPECT_EQ(ed.registros(), esperado);
+    for (int i = 0; i < 9; ++i) EXPECT_EQ(ed.registros()[i]->dameNumero(), i + 1);
+    EXPECT_EQ(ed.espacios[a].zona->elementos.size(), 5u);
+    EXPECT_EQ(ed.espacios[b].zona->elementos.size(), 5u);
+    EXPECT_EQ(ed.espacios[b].zona->elementos[0], p[2]);
+}
+
+TEST_F(DosHabitaciones, ParticioDatByteAByte) {
+    detector().ejecutar();
+    std::vector<Elemento*> p = particiones();
+    ASSERT_EQ(p.size(), 7u);
+    // Candidate edges in merge order, the space of their first zone and the height.
+    struct {
+        float ax, ay, bx, by;
+        const char* espacio;
+        float h;
+    } aristas[7] = {{0, 0, 0, 4, "A", 3},   {0, 4, 4, 4, "A", 3},    {4, 4, 4, 0, "A", 2.75f},
+                    {4, 0, 0, 0, "A", 3},   {4, 4, 8, 4, "B", 2.5f}, {8, 4, 8, 0, "B", 2.5f},
+                    {8, 0, 4, 0, "B", 2.5f}};
+    std::string esperado;
+    char linea[512];
+    for (int i = 0; i < 7; ++i) {
+        const auto& r = aristas[i];
+        std::snprintf(linea, sizeof linea,
+                      "%s*\"P1\"*\"%s\"*4 0 4 %f %f 0.000000 %f %f %f %f %f %f %f %f 0.000000 \n",
+                      p[i]->nombre.c_str(), r.espacio, r.ax, r.ay, r.ax, r.ay, r.h, r.bx, r.by, r.h,
+                      r.bx, r.by);
+        esperado += linea;
+    }
+    esperado += "\n7";
+    EXPECT_EQ(leerFichero(particio()), esperado);
+    // The shared edge written out by hand: A = (4, 4, 0), B = (4, 0, 0), h = 2.75.
+    EXPECT_NE(esperado.find("*\"P1\"*\"A\"*4 0 4 4.000000 4.000000 0.000000 4.000000 4.000000 "
+                            "2.750000 4.000000 0.000000 2.750000 4.000000 0.000000 0.000000 \n"),
+              std::string::npos);
+}
+
+TEST_F(DosHabitaciones, MuroInteriorExplicitoSaleDeLosRegistrosYLaParticionSigue) {
+    // Vertical interior wall of A next to B on x = 4.
+    Elemento& muro =
+        ed.elemento("onedimensional_wall", {-2, -1},
+                    {Point3(4, 0, 0), Point3(4, 4, 0), Point3(4, 4, 3), Point3(4, 0, 3)});
+    // A horizontal interior element and a party wall stay in the array.
+    Elemento& losa = ed.elemento("onedimensional_wall", {-2, -1}, suelo(0, 0, 4, 4, 3.0f));
+    Elemento& medianera = ed.elemento(
+        "onedimensional_wall", {-2, -1},
+        {Point3(0, 0, 0), Point3(0, 0, 3), Point3(0, 4, 3), Point3(0, 4, 0)}, "PARTY-WALL");
+    ed.particionesAnadir = true;
+    ed.particionesDirecto = false;
+    DetectorParticiones d = detector();
+    d.quitarMurosInteriores();
+    EXPECT_EQ(ed.indice(muro), -1);
+    EXPECT_NE(ed.indice(losa), -1);
+    EXPECT_NE(ed.indice(medianera), -1);
+    d.recogerCandidatos();
+    d.asignarZonas();
+    d.crearParticiones();
+    std::vector<Elemento*> p = particiones();
+    bool entreAyB = false;
+    for (Elemento* e : p) entreAyB = entreAyB || e->lados == std::vector<int>{-1, -2};
+    EXPECT_TRUE(entreAyB);
+}
+
+TEST_F(DosHabitaciones, ModoAnadirNoCreaLaParticionCubierta) {
+    // A vertical interior element that survives the removal (it has one side only) stands on the
+    // shared edge.
+    ed.elemento("onedimensional_wall", {-1},
+                {Point3(4, 0, 0), Point3(4, 4, 0), Point3(4, 4, 3), Point3(4, 0, 3)});
+    ed.particionesAnadir = true;
+    ed.particionesDirecto = false;
+    {
+        DetectorParticiones d = detector();
+        d.quitarMurosInteriores();
+        d.recogerCandidatos();
+        d.asignarZonas();
+        ASSERT_EQ(d.candidatos().size(), 7u);
+        EXPECT_TRUE(d.candidatos()[2]->cubierto);
+        EXPECT_FALSE(d.candidatos()[0]->cubierto);
+        // Covered, two different spaces: no partition; the rest still yield one each.
+        EXPECT_EQ(d.contarParticiones(), 6);
+    }
+    // Direct mode never marks; overwrite mode never compares.
+    for (int modo = 0; modo < 2; ++modo) {
+        ed.particionesAnadir = false;
+        ed.particionesSobrescribir = modo == 1;
+        DetectorParticiones d = detector();
+        d.recogerCandidatos();
+        d.asignarZonas();
+        EXPECT_FALSE(d.candidatos()[2]->cubierto);
+        EXPECT_EQ(d.contarParticiones(), 7);
+    }
+}
+
+TEST_F(DosHabitaciones, TresSuelosEnUnaAristaParanLaEjecucion) {
+    int c = ed.espacio("\"C\"", 3.0f);
+    // C's floor lies under B's and shares its edge x = 4.
+    ed.elemento("underground_wall", {2, -1 - c}, suelo(4, 0, 6, 4));
+    DetectorParticiones d = detector();
+    d.quitarMurosInteriores();
+    d.recogerCandidatos();
+    d.asignarZonas();
+    testing::internal::CaptureStderr();
+    EXPECT_THROW(d.contarParticiones(), ErrorFatal);
+    std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_NE(err.find("Error Grave de Definici\xF3n Geom\xE9trica. Provoca que: el numero de "
+                       "zonas que separa el segmento-particion es tres o mas."),
+              std::string::npos)
+        << err;
+}
+
+TEST(DetectorParticiones, SinParticionesElFicheroLlevaLineaVaciaYCero) {
+    EntornoPuentes entorno;
+    EdificioDePrueba ed;
+    int a = ed.espacio("\"A\"", 3.0f);
+    // A roof (faces up) and a wall: no floor edge.
+    ed.elemento("onedimensional_wall", {0, -1 - a},
+                {Point3(0, 0, 3), Point3(4, 0, 3), Point3(4, 4, 3), Point3(0, 4, 3)});
+    ed.elemento("onedimensional_wall", {1, -1 - a},
+                {Point3(0, 0, 0), Point3(4, 0, 0), Point3(4, 0, 3), Point3(0, 0, 3)});
+    // The default place is the run's temporary directory.
+    Directorios::instancia().registrar("Tmp", entorno.dir.ruta() + "/");
+    DetectorParticiones(ed).ejecutar();
+    EXPECT_EQ(leerFichero(entorno.dir.fichero("Particio.dat")), "\n0");
+    EXPECT_EQ(ed.registros().size(), 2u);
+}

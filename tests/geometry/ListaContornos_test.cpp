@@ -1,0 +1,153 @@
+#include "geometry/ListaContornos.h"
+
+#include <gtest/gtest.h>
+#include <random>
+
+#include "comun/Entorno.h"
+#include "shell/ErrorFatal.h"
+
+namespace {
+
+struct Tramo {
+    float a, b;         // abscissas along x
+    std::vector<int> t; // touching elements
+};
+
+// The pieces of a list whose edges all lie on the x axis.
+std::vector<Tramo> tramos(const ListaContornos& l) {
+    std::vector<Tramo> r;
+    for (const auto& c : l.contornos) r.push_back(Tramo{c->A.x, c->B.x, c->tocan});
+    return r;
+}
+
+void fusionarX(ListaContornos& l, float a, float b, int e) {
+    l.fusionar(Point3(a, 0, 0), Point3(b, 0, 0), e);
+}
+
+// The merge as a plain scan of the whole list in order with recursion on the leftovers: the
+// reference that the indexed merge must reproduce piece for piece.
+void fusionarReferencia(std::vector<ElementContour>& lista, const ElementContour& s, int e) {
+    for (std::size_t i = 0; i < lista.size(); ++i) {
+        ElementContour::Corte k = s.partir(lista[i]);
+        if (!k.solapa) continue;
+        if (k.igual()) {
+            lista[i].anadirTocante(e);
+            return;
+        }
+        std::vector<int> previos = lista[i].tocan;
+        lista[i].A = k.comunA;
+        lista[i].B = k.comunB;
+        lista[i].anadirTocante(e);
+        for (int r = 0; r < k.numRestosOtro; ++r) {
+            lista.emplace_back(k.otroA[r], k.otroB[r]);
+            lista.back().tocan = previos;
+        }
+        for (int r = 0; r < k.numRestos; ++r)
+            fusionarReferencia(lista, ElementContour(k.restoA[r], k.restoB[r]), e);
+        return;
+    }
+    lista.push_back(s);
+    lista.back().tocan = {e};
+}
+
+} // namespace
+
+TEST(ListaContornos, AristasIgualesCompartenEntrada) {
+    HubDePrueba hub;
+    ListaContornos l(100, 1.0);
+    fusionarX(l, 0, 4, 0);
+    fusionarX(l, 4, 0, 1);
+    ASSERT_EQ(l.numero(), 1);
+    EXPECT_EQ(l.contornos[0]->tocan, (std::vector<int>{0, 1}));
+}
+
+TEST(ListaContornos, AristaCompartidaPorLaMitadSeParte) {
+    HubDePrueba hub;
+    ListaContornos l(100, 1.0);
+    fusionarX(l, 0, 4, 0);
+    fusionarX(l, 2, 6, 1);
+    // The entry keeps the common piece with both elements; the rest of the entry is appended
+    // with its own element, then the rest of the new edge with the new one.
+    std::vector<Tramo> t = tramos(l);
+    ASSERT_EQ(t.size(), 3u);
+    EXPECT_FLOAT_EQ(t[0].a, 2);
+    EXPECT_FLOAT_EQ(t[0].b, 4);
+    EXPECT_EQ(t[0].t, (std::vector<int>{0, 1}));
+    EXPECT_FLOAT_EQ(t[1].a, 0);
+    EXPECT_FLOAT_EQ(t[1].b, 2);
+    EXPECT_EQ(t[1].t, (std::vector<int>{0}));
+    EXPECT_FLOAT_EQ(t[2].a, 4);
+    EXPECT_FLOAT_EQ(t[2].b, 6);
+    EXPECT_EQ(t[2].t, (std::vector<int>{1}));
+}
+
+TEST(ListaContornos, AristaLargaSobreVariasSeReparteEnOrden) {
+    HubDePrueba hub;
+    ListaContornos l(100, 1.0);
+    fusionarX(l, 0, 2, 0);
+    fusionarX(l, 3, 5, 1);
+    fusionarX(l, -1, 6, 2);
+    // -1..6 meets 0..2 first: its rest -1..0 is new, then 2..6 cuts 3..5 into 2..3 and 5..6.
+    std::vector<Tramo> t = tramos(l);
+    ASSERT_EQ(t.size(), 5u);
+    float esperado[5][2] = {{0, 2}, {3, 5}, {-1, 0}, {2, 3}, {5, 6}};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_FLOAT_EQ(t[i].a, esperado[i][0]) << i;
+        EXPECT_FLOAT_EQ(t[i].b, esperado[i][1]) << i;
+    }
+    EXPECT_EQ(t[0].t, (std::vector<int>{0, 2}));
+    EXPECT_EQ(t[1].t, (std::vector<int>{1, 2}));
+    EXPECT_EQ(t[4].t, (std::vector<int>{2}));
+}
+
+TEST(ListaContornos, IgualQueElRecorridoCompletoEnOrdenYElementos) {
+    HubDePrueba hub;
+    std::mt19937 gen(11);
+    std::uniform_int_distribution<int> c(0, 8);
+    std::uniform_int_distribution<int> eje(0, 2);
+    for (double celda : {0.5, 2.0, 7.0}) {
+        ListaContornos l(1000000, celda);
+        std::vector<ElementContour> ref;
+        for (int e = 0; e < 300; ++e) {
+            Point3 a(c(gen), c(gen) * 0.5f, 0), b = a;
+            float largo = static_cast<float>(c(gen) + 1) * 0.5f;
+            if (eje(gen) == 0)
+                b.x += largo;
+            else if (eje(gen) == 1)
+                b.y += largo;
+            else
+                b.x += largo, b.y += largo;
+            if (e % 2) std::swap(a, b);
+            l.fusionar(a, b, e);
+            fusionarReferencia(ref, ElementContour(a, b), e);
+        }
+        ASSERT_EQ(l.numero(), static_cast<int>(ref.size()));
+        for (std::size_t i = 0; i < ref.size(); ++i) {
+            const ElementContour& x = *l.contornos[i];
+            ASSERT_TRUE(x.igual(ref[i]) && x.A.x == ref[i].A.x && x.B.y == ref[i].B.y) << i;
+            ASSERT_EQ(x.tocan, ref[i].tocan) << i;
+        }
+    }
+}
+
+TEST(ListaContornos, AlLlegarALaCapacidadParaLaEjecucion) {
+    HubDePrueba hub;
+    ListaContornos l(3, 1.0);
+    fusionarX(l, 0, 1, 0);
+    fusionarX(l, 1, 2, 0);
+    testing::internal::CaptureStderr();
+    try {
+        fusionarX(l, 2, 3, 0);
+        FAIL() << "the third edge fills the list";
+    } catch (const ErrorFatal& e) {
+        EXPECT_EQ(e.codigo(), 3);
+        EXPECT_NE(testing::internal::GetCapturedStderr().find(
+                      "Error Grave de Definici\xF3n Geom\xE9trica. Provoca que: El numero "
+                      "maximo de puentes termicos se ha sobrepasado"),
+                  std::string::npos);
+    }
+    // Capacity 0 (no element with an exterior side) never equals a count.
+    ListaContornos sinCapacidad(0, 1.0);
+    for (int i = 0; i < 5; ++i) fusionarX(sinCapacidad, i, i + 1, 0);
+    EXPECT_EQ(sinCapacidad.numero(), 5);
+}
