@@ -60,14 +60,10 @@ TEST_F(CondicionesOperacionalesTest, ValoresPorDefecto) {
         ASSERT_EQ(x->horas(), 24);
         EXPECT_FLOAT_EQ(x->temperatura[23], 22.0f);
         EXPECT_FLOAT_EQ(x->humedad[23], 0.5f);
-        EXPECT_FLOAT_EQ(x->repartoOcupantes, kCuota);
         EXPECT_FLOAT_EQ(x->repartoEquipos, kCuota);
-        EXPECT_FLOAT_EQ(x->fraccionSensibleEquipos, 1.0f);
         EXPECT_FLOAT_EQ(x->ponderacionCalefaccion, 1.0f);
-        EXPECT_FLOAT_EQ(x->fraccionMobiliario, 0.25f);
         EXPECT_FLOAT_EQ(x->pesoMobiliario, 40.0f);
         EXPECT_EQ(x->metodoInfiltracion, 2);
-        EXPECT_FLOAT_EQ(x->gananciaSensibleMedia, 0.0f);
     }
 }
 
@@ -78,14 +74,11 @@ TEST_F(CondicionesOperacionalesTest, GananciasHorarias) {
                   " LIGHTING-SCHEDULE = \"OCUP\"\n EQUIPMENT-W/AREA = 10\n EQUIP-SENSIBLE = 0.75\n"
                   " EQUIP-LATENT = 0.25\n EQUIP-SCHEDULE = \"UNO\"\n AIR-CHANGES/HR = 0.6\n"
                   " INF-SCHEDULE = \"OCUP\"\n RH-SCHEDULE = \"UNO\"\n INF-METHOD = CRACK");
-    EXPECT_FLOAT_EQ(c->superficiePorPersona, 0.25f);
     EXPECT_FLOAT_EQ(c->potenciaIluminacion, 4.0f); // 5 x 0.8
-    EXPECT_FLOAT_EQ(c->fraccionLatenteEquipos, 0.25f);
     EXPECT_EQ(c->metodoInfiltracion, 0);
     EXPECT_FLOAT_EQ(c->temperatura[5], 21.0f);
     EXPECT_FLOAT_EQ(c->humedad[5], 1.0f);
     // Hour 0: nobody, lights off, equipment on: 0.75 x 10 sensible, 0.25 x 10 latent.
-    EXPECT_FLOAT_EQ(c->ocupantesSensible[0], 0.0f);
     EXPECT_FLOAT_EQ(c->equiposSensible[0], 7.5f);
     EXPECT_FLOAT_EQ(c->gananciaLatente[0], 2.5f);
     EXPECT_FLOAT_EQ(c->infiltracionHoraria[0], 0.0f);
