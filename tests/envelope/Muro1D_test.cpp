@@ -80,7 +80,15 @@ TEST(Muro1D, ConstruccionPorUSumaLasPeliculas) {
    TYPE = U-VALUE
    U-VALUE = 0.5
    ..
+"R0" = ROOF CONSTRUCTION = "CU0" ..
+"CU0" = CONSTRUCTION TYPE = U-VALUE ..
 )");
+    // Without its U-VALUE the construction is no definition error: it lets nothing through.
+    auto sinU = muro("\"R0\"");
+    float H0 = -1.0f;
+    sinU->calcularH(H0, 25.0f, 7.7f);
+    EXPECT_FLOAT_EQ(sinU->U, 0.0f);
+    EXPECT_FLOAT_EQ(H0, 0.0f);
     auto m = muro("\"R1\"");
     EXPECT_TRUE(m->capas.empty());
     EXPECT_FLOAT_EQ(m->U, 0.5f);
