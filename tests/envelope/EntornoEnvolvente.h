@@ -23,10 +23,9 @@ inline const char* const kDefectosEnvolvente =
 
 class EntornoEnvolvente {
 public:
-    explicit EntornoEnvolvente(const std::string& defectos = kDefectosEnvolvente)
-        : hub_(dir_.fichero("Error.log")), lectorPrevio_(gLeerBDL) {
-        hub_.ponerDefectos(
-            std::make_unique<ValoresPorDefecto>(dir_.escribir("defectos.inp", defectos)));
+    EntornoEnvolvente() : hub_(dir_.fichero("Error.log")), lectorPrevio_(gLeerBDL) {
+        hub_.ponerDefectos(std::make_unique<ValoresPorDefecto>(
+            dir_.escribir("defectos.inp", kDefectosEnvolvente)));
         // Opens the error log (and the results file) of the hub.
         LeerBDL vacio;
         hub_.global().leerParametros(vacio, dir_.fichero("resultados.txt"));
