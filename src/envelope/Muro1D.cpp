@@ -70,9 +70,9 @@ Muro1D::Muro1D(const std::string& n, int nl, const std::vector<float>& a, const 
         capas = Construccion::leerCapas(*construccion, malDefinida, "RESISTANCE");
         masa = Construccion::masaPorArea(capas);
     } else {
-        // A construction given by its U: no layers. Without "U-VALUE =" the U stays 0, a
-        // construction that lets nothing through (as a ground construction without its U).
-        construccion->dameReal("U-VALUE =", U);
+        // A construction given by its U: no layers. Without its U the wall cannot be rated: a
+        // U left at 0 would pass every check silently, so the construction is badly defined.
+        gGlobal2->comprobar(construccion->dameReal("U-VALUE =", U) >= 0, malDefinida);
     }
     calcularUCapas();
     calcularVapor();

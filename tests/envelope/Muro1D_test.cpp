@@ -53,11 +53,8 @@ TEST(Muro1D, ConstruccionPorUSumaLasPeliculas) {
     float H = 0.0f;
     m->calcularH(H, 25.0f, 7.7f);
     EXPECT_NEAR(H, 4.6086f, 1e-3f);
-    // Without its U-VALUE the construction is no definition error: it lets nothing through.
-    auto sinU = muro("\"R0\"");
-    sinU->calcularH(H, 25.0f, 7.7f);
-    EXPECT_FLOAT_EQ(sinU->U, 0.0f);
-    EXPECT_FLOAT_EQ(H, 0.0f);
+    // Without its U-VALUE the wall cannot be rated: a silent U of 0 would pass every check.
+    EXPECT_THROW(muro("\"R0\""), ErrorFatal);
 }
 
 TEST(Muro1D, CapasEspesoresYVapor) {
