@@ -53,3 +53,15 @@ int Elemento1D::indiceFuncion(const LeerBDL& objeto, const std::string& clave) {
     if (objeto.dameCadena(clave, nombreFuncion) < 0) return -1;
     return gGlobal2->buscarFuncion(nombreFuncion);
 }
+
+void Elemento1D::ponerIdentidad(const char* tipoElemento, const char* tipoDeMuro,
+                                const std::string& n, int nl, const std::vector<float>& a,
+                                const std::vector<int>& l, int etiq) {
+    tipo = tipoElemento;
+    tipoMuro = tipoDeMuro;
+    nombre = n;
+    numLados = nl;
+    areasLados = a;
+    lados = l;
+    etiqueta = etiq;
+}

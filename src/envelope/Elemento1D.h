@@ -33,6 +33,9 @@ public:
     float masaPorArea() const override { return masa; }
 
 protected:
+    // The identity and sides every element gets from the building model.
+    void ponerIdentidad(const char* tipoElemento, const char* tipoDeMuro, const std::string& n,
+                        int nl, const std::vector<float>& a, const std::vector<int>& l, int etiq);
     // "HCEXT", "HREXT", "HCINT", "HRINT" of the element's object; a missing one takes the
     // defaults file's value (a missing default stops the run naming the key).
     void leerPeliculas(const LeerBDL& objeto);

@@ -19,13 +19,7 @@ const char* const kMensajeMetodoDirecto =
 
 Muro1D::Muro1D(const std::string& n, int nl, const std::vector<float>& a, const std::vector<int>& l,
                int etiq) {
-    tipo = "onedimensional_wall";
-    tipoMuro = "none";
-    nombre = n;
-    numLados = nl;
-    areasLados = a;
-    lados = l;
-    etiqueta = etiq;
+    ponerIdentidad("onedimensional_wall", "none", n, nl, a, l, etiq);
     suelo = etiq;
 
     // The wall's object: exterior wall, else roof, else interior wall.

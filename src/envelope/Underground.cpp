@@ -23,13 +23,7 @@ std::unique_ptr<LeerBDL> parametrosEdificio() {
 Underground::Underground(const std::string& n, int nl, const std::vector<float>& a,
                          const std::vector<int>& l, int etiq, float alturaDefecto,
                          float profundidadDefecto) {
-    tipo = "underground_wall";
-    tipoMuro = "none";
-    nombre = n;
-    numLados = nl;
-    areasLados = a;
-    lados = l;
-    etiqueta = etiq;
+    ponerIdentidad("underground_wall", "none", n, nl, a, l, etiq);
     suelo = etiq;
     gGlobal2->comprobar(gDefectos != nullptr, "Faltan los valores por defecto");
     gGlobal2->comprobar(gLeerBDL != nullptr, "No se encuentra: " + nombre);

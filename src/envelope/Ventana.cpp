@@ -28,13 +28,7 @@ Ventana::~Ventana() = default;
 
 Ventana::Ventana(const std::string& n, int nl, const std::vector<float>& a,
                  const std::vector<int>& l, int etiq, float parametroSolar) {
-    tipo = "window";
-    tipoMuro = "window";
-    nombre = n;
-    numLados = nl;
-    areasLados = a;
-    lados = l;
-    etiqueta = etiq;
+    ponerIdentidad("window", "window", n, nl, a, l, etiq);
 
     gGlobal2->comprobar(gLeerBDL != nullptr, "No se encuentra: " + nombre);
     std::unique_ptr<LeerBDL> ventana = LeerBDL::objeto(*gLeerBDL, "WINDOW", nombre);
