@@ -145,20 +145,22 @@ TEST(LeerBDLListas, DameValoresRepeatsAndShortLists) {
     EXPECT_EQ(v, std::vector<float>(24, 0.5f));
 }
 
-TEST(LeerBDLListas, FirstRepeatMarkerIsFatal) {
+TEST(LeerBDLListas, FirstRepeatMarkerEndsTheRunThroughTheLogOnly) {
+    // No message box (nothing on standard error): the message only ends the open error log.
     DirectorioTemporal dir;
-    std::string log = dir.fichero("Error.log");
-    {
-        HubDePrueba hub(log);
-        std::vector<float> v;
-        try {
-            de(" VALUES = ( &D, 1 )")->dameValores("VALUES", 24, v);
-            FAIL() << "sin error";
-        } catch (const ErrorFatal& e) {
-            EXPECT_EQ(e.codigo(), 3);
-            EXPECT_EQ(e.mensaje(), "El schedule VALUES esta mal definido");
-        }
+    HubDePrueba hub(dir.fichero("Error.log"));
+    hub.global().leerParametros(*de(" START-DAY = 1\n"), dir.fichero("res.txt"));
+    std::vector<float> v;
+    int codigo = 0;
+    ::testing::internal::CaptureStderr();
+    try {
+        de(" VALUES = ( &D, 1 )")->dameValores("VALUES", 24, v);
+    } catch (const ErrorFatal& e) {
+        codigo = e.codigo();
     }
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ(codigo, 3);
+    EXPECT_EQ(leerFichero(dir.fichero("Error.log")), "El schedule VALUES esta mal definido");
 }
 
 TEST(LeerBDLListas, DameListaValores) {
