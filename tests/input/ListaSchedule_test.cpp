@@ -102,6 +102,10 @@ TEST_F(Horarios, FailuresNameTheSchedule) {
     } casos[] = {
         {"\"S\" = WEEK-SCHEDULE-PD\n DAY-SCHEDULES = ( \"d1\" )\n..\n",
          "No se encuentra el schedule diario \"d1\""},
+        // Every listed name must exist, also beyond the seventh.
+        {"\"S\" = WEEK-SCHEDULE-PD\n DAY-SCHEDULES = ( \"D1\", \"D1\", \"D1\", \"D1\", \"D1\", "
+         "\"D1\", \"D1\", \"NO\" )\n..\n",
+         "No se encuentra el schedule diario \"NO\""},
         {"\"S\" = WEEK-SCHEDULE-PD\n NADA = 1\n..\n", "Error leyendo schedule semanal \"S\""},
         {"\"X\" = DAY-SCHEDULE-PD\n TYPE = FRACTION\n..\n", "Error leyendo schedule diario \"X\""},
         {"\"X\" = DAY-SCHEDULE-PD\n VALUES = ( &D, 1 )\n..\n",
