@@ -84,6 +84,21 @@ void BM_EnlazarTodas(benchmark::State& estado) {
 }
 BENCHMARK(BM_EnlazarTodas)->RangeMultiplier(4)->Range(64, 4096)->Complexity();
 
+// The same linking done space by space, each space scanning every record and reading the
+// pillar values again: quadratic in the size of the building.
+void BM_EnlazarUnaAUna(benchmark::State& estado) {
+    const int n = static_cast<int>(estado.range(0));
+    Modelo m(n);
+    auto zonas = m.zonas(n);
+    for (auto _ : estado) {
+        for (Elemento* e : m.registros) e->puentes.clear();
+        for (auto& z : zonas) z->enlazarElementos(m.registros);
+        benchmark::DoNotOptimize(zonas.front()->elementos.data());
+    }
+    estado.SetComplexityN(n);
+}
+BENCHMARK(BM_EnlazarUnaAUna)->RangeMultiplier(4)->Range(64, 1024)->Complexity();
+
 void BM_Clasificar(benchmark::State& estado) {
     const int n = static_cast<int>(estado.range(0));
     Modelo m(n);

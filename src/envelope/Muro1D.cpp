@@ -70,7 +70,8 @@ Muro1D::Muro1D(const std::string& n, int nl, const std::vector<float>& a, const 
         capas = Construccion::leerCapas(*construccion, malDefinida, "RESISTANCE");
         masa = Construccion::masaPorArea(capas);
     } else {
-        // A construction given by its U: no layers. Without the U there is no construction.
+        // A construction given by its U: no layers. Without its U the wall cannot be rated: a
+        // U left at 0 would pass every check silently, so the construction is badly defined.
         gGlobal2->comprobar(construccion->dameReal("U-VALUE =", U) >= 0, malDefinida);
     }
     calcularUCapas();

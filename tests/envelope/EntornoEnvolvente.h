@@ -14,31 +14,18 @@
 #include "shell/Globales.h"
 
 // he = 20.37 + 4.63 = 25.0 and hi = 3.0 + 4.7 = 7.7 W/m2K.
-inline const char* const kDefectosEnvolvente = "\n"
-                                               "NUM-HORAS = 8760\n"
-                                               "HCINT = 3.0\n"
-                                               "HRINT = 4.7\n"
-                                               "HCEXT = 20.37\n"
-                                               "HREXT = 4.63\n"
-                                               "VAPOUR-DIFFUSIVITY-FACTOR = 1.0\n"
-                                               "PERMEABILIDAD = 27.0\n"
-                                               "SPACER-TYPE = INSULATED\n"
-                                               "FRAME-WIDTH = 0.0\n"
-                                               "FRAME-ABS = 0.7\n"
-                                               "FRAME-CONDUCT = 4.0\n"
-                                               "GROUND-K = 2.0\n"
-                                               "GROUND-L = 1.0\n"
-                                               "GROUND-RO = 2000.0\n"
-                                               "GROUND-SH = 1000.0\n"
-                                               "GROUND-RV = 1.0\n"
-                                               "NO-HABITABLES = ( \"GARAJE\" )\n";
+inline const char* const kDefectosEnvolvente =
+    "\nNUM-HORAS = 8760 HCINT = 3.0 HRINT = 4.7 HCEXT = 20.37 HREXT = 4.63\n"
+    "VAPOUR-DIFFUSIVITY-FACTOR = 1.0 PERMEABILIDAD = 27.0 SPACER-TYPE = INSULATED\n"
+    "FRAME-WIDTH = 0.0 FRAME-ABS = 0.7 FRAME-CONDUCT = 4.0\n"
+    "GROUND-K = 2.0 GROUND-L = 1.0 GROUND-RO = 2000.0 GROUND-SH = 1000.0 GROUND-RV = 1.0\n"
+    "NO-HABITABLES = ( \"GARAJE\" )\n";
 
 class EntornoEnvolvente {
 public:
-    explicit EntornoEnvolvente(const std::string& defectos = kDefectosEnvolvente)
-        : hub_(dir_.fichero("Error.log")), lectorPrevio_(gLeerBDL) {
-        hub_.ponerDefectos(
-            std::make_unique<ValoresPorDefecto>(dir_.escribir("defectos.inp", defectos)));
+    EntornoEnvolvente() : hub_(dir_.fichero("Error.log")), lectorPrevio_(gLeerBDL) {
+        hub_.ponerDefectos(std::make_unique<ValoresPorDefecto>(
+            dir_.escribir("defectos.inp", kDefectosEnvolvente)));
         // Opens the error log (and the results file) of the hub.
         LeerBDL vacio;
         hub_.global().leerParametros(vacio, dir_.fichero("resultados.txt"));

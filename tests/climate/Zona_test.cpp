@@ -1,0 +1,254 @@
+#include "climate/Zona.h"
+
+#include <gtest/gtest.h>
+
+#include "climate/CondicionesOperacionales.h"
+#include "climate/CondicionesSistemas.h"
+#include "climate/Excitacion.h"
+#include "comun/Entorno.h"
+#include "envelope/Elemento.h"
+#include "geometry/Edificio.h"
+#include "geometry/ElementContour.h"
+#include "input/LeerBDL.h"
+#include "input/ValoresPorDefecto.h"
+#include "shell/ErrorFatal.h"
+#include "shell/Globales.h"
+
+namespace {
+
+// A building reader and defaults (thermal-bridge rows "FRENTE" and "PILLAR") published as the
+// run globals.
+class ZonaTest : public ::testing::Test {
+protected:
+    ZonaTest() : previo_(gLeerBDL) {
+        hub_.ponerDefectos(std::make_unique<ValoresPorDefecto>(dir_.escribir(
+            "defectos.inp", "\nNUM-HORAS = 24\nHCINT = 3.0\nHRINT = 4.7\n"
+                            "\"FRENTE\" = THERMAL-BRIDGE\n TTL = 0.5\n FRSI = 0.8\n ..\n"
+                            "\"PILLAR\" = THERMAL-BRIDGE\n TTL = 0.9\n FRSI = 0.7\n ..\n"
+                            "NO-HABITABLES = ( \"GARAJE\", \"ZONA-COMUN-NOCHE\" )\n")));
+    }
+    ~ZonaTest() override {
+        gLeerBDL = previo_;
+        gExcitacion = nullptr;
+        gEdificio = nullptr;
+    }
+
+    void edificio(const std::string& texto) {
+        bdl_ = LeerBDL::desdeTexto("\n" + texto + "\n");
+        gLeerBDL = bdl_.get();
+        if (!leidos_) hub_.global().leerParametros(*bdl_, dir_.fichero("resultados.txt"));
+        leidos_ = true;
+    }
+
+    // A space whose ceiling is "TECHO" and whose floors are "SUELO1" and "SUELO2".
+    std::unique_ptr<Zona> zona(const std::string& nombre, CondicionesOperacionales* c = nullptr,
+                               int ref = -1, int pilares = 0) {
+        return std::make_unique<Zona>(ref, nombre, "\"TECHO\"",
+                                      std::vector<std::string>{"\"SUELO1\"", "\"SUELO2\""}, c,
+                                      nullptr, pilares, 3.0f);
+    }
+
+    // The fatal message that the construction of a space reports.
+    std::string fatal(const std::string& nombre) {
+        testing::internal::CaptureStderr();
+        EXPECT_THROW(zona(nombre), ErrorFatal) << nombre;
+        return testing::internal::GetCapturedStderr();
+    }
+
+    DirectorioTemporal dir_;
+    HubDePrueba hub_;
+    std::unique_ptr<LeerBDL> bdl_;
+    LeerBDL* previo_;
+    bool leidos_ = false;
+};
+
+std::string mensaje(const std::string& texto) {
+    return "Se ha producido un error: " + texto + "\n";
+}
+
+TEST_F(ZonaTest, Higrometria) {
+    edificio("\"F\" = SPACE\n HIGROMETRIA-HR = 0.55\n ..\n"
+             "\"P\" = SPACE\n HIGROMETRIA-HR = 55\n HIGROMETRIA-G = 3\n ..\n"
+             "\"G\" = SPACE\n HIGROMETRIA-G = 2.5\n HIGROMETRIA-n = 0.5\n ..\n"
+             "\"C4\" = SPACE\n CLASE-HIGROMETRIA = 4\n ..\n"
+             "\"HR0\" = SPACE\n HIGROMETRIA-HR = 0\n ..\n"
+             "\"SIN-N\" = SPACE\n HIGROMETRIA-G = 2.5\n ..\n"
+             "\"G0\" = SPACE\n HIGROMETRIA-G = 0\n HIGROMETRIA-n = 0.5\n ..\n"
+             "\"N0\" = SPACE\n HIGROMETRIA-G = 2.5\n HIGROMETRIA-n = 0\n ..\n"
+             "\"C2\" = SPACE\n CLASE-HIGROMETRIA = 2\n ..\n");
+    EXPECT_FLOAT_EQ(zona("\"F\"")->higrometriaHR, 55.0f); // a fraction
+    auto p = zona("\"P\"");
+    EXPECT_FLOAT_EQ(p->higrometriaHR, 55.0f);
+    EXPECT_TRUE(esNoDado(p->higrometriaG)); // only one way of stating it survives
+    EXPECT_TRUE(esNoDado(p->claseHigrometria));
+    auto g = zona("\"G\"");
+    EXPECT_FLOAT_EQ(g->higrometriaG, 2.5f);
+    EXPECT_FLOAT_EQ(g->higrometriaN, 0.5f);
+    EXPECT_TRUE(esNoDado(g->higrometriaHR));
+    EXPECT_FLOAT_EQ(zona("\"C4\"")->claseHigrometria, 4.0f);
+    for (const char* mal : {"\"HR0\"", "\"SIN-N\"", "\"G0\"", "\"N0\"", "\"C2\""})
+        EXPECT_EQ(fatal(mal), mensaje(std::string("Error en definici\xF3n de higrometr\xED"
+                                                  "a en la zona: ") +
+                                      mal));
+}
+
+TEST_F(ZonaTest, HigrometriaHeredadaDelEdificioEnOrden) {
+    edificio("\"A\" = SPACE\n HEIGHT = 3\n ..\n");
+    Global2& g = hub_.global();
+    EXPECT_FLOAT_EQ(zona("\"A\"")->claseHigrometria, 5.0f); // nothing anywhere
+    g.claseHigrometria = 4.0f;
+    EXPECT_FLOAT_EQ(zona("\"A\"")->claseHigrometria, 4.0f);
+    g.higrometriaG = 2.0f;
+    g.higrometriaN = 0.6f;
+    auto conG = zona("\"A\"");
+    EXPECT_FLOAT_EQ(conG->higrometriaN, 0.6f);
+    EXPECT_TRUE(esNoDado(conG->claseHigrometria));
+    g.higrometriaHR = 60.0f;
+    auto conHR = zona("\"A\"");
+    EXPECT_FLOAT_EQ(conHR->higrometriaHR, 60.0f);
+    EXPECT_TRUE(esNoDado(conHR->higrometriaG));
+}
+
+TEST_F(ZonaTest, HabitableAcondicionadoEInfiltracion) {
+    edificio("\"GARAJE\" = SPACE\n MULTIPLIER = 3\n INF-FLOW/AREA = 0.8\n ..\n"
+             "\"GARAJE-2\" = SPACE\n AIR-CHANGES/HR = 1.5\n TYPE = UNCONDITIONED\n ..\n"
+             "\"NH\" = SPACE\n TYPE = UNHABITED\n ..\n"
+             "\"SALON\" = SPACE\n ZONE-TYPE = UNHABITED\n ..\n"
+             "\"COND\" = SPACE-CONDITIONS\n AIR-CHANGES/HR = 0.7\n ..\n");
+    EXPECT_EQ(fatal("\"NADA\""), mensaje("No se encuentra: \"NADA\""));
+    // A NO-HABITABLES entry equal to the space's name; "GARAJE-2" only contains one.
+    auto garaje = zona("\"GARAJE\"");
+    EXPECT_FALSE(garaje->habitable);
+    EXPECT_TRUE(garaje->acondicionado);
+    EXPECT_EQ(garaje->multiplicador, 3);
+    EXPECT_FLOAT_EQ(garaje->infiltracion, 0.8f);
+    EXPECT_FALSE(garaje->infiltracionRenovaciones);
+    auto garaje2 = zona("\"GARAJE-2\"");
+    EXPECT_TRUE(garaje2->habitable);
+    EXPECT_FALSE(garaje2->acondicionado);
+    EXPECT_EQ(garaje2->multiplicador, 1);
+    EXPECT_TRUE(garaje2->infiltracionRenovaciones);
+    auto nh = zona("\"NH\"");
+    EXPECT_FALSE(nh->habitable || nh->acondicionado);
+    // The key is the whole word TYPE; nothing on the space: the conditions' infiltration.
+    auto cond = LeerBDL::objeto(*bdl_, "SPACE-CONDITIONS", "\"COND\"");
+    CondicionesOperacionales c(*cond, "\"COND\"");
+    auto salon = zona("\"SALON\"", &c);
+    EXPECT_TRUE(salon->habitable && salon->acondicionado);
+    EXPECT_FLOAT_EQ(salon->infiltracion, 0.7f);
+    EXPECT_TRUE(salon->infiltracionRenovaciones);
+    // Conditions whose name holds an entry, or is held by one, quotes aside.
+    const std::pair<const char*, bool> usos[] = {
+        {"\"USO-GARAJE-PRIVADO\"", false}, {"COMUN", false}, {"\"RESIDENCIAL\"", true}};
+    for (const auto& u : usos) {
+        CondicionesOperacionales uso(*cond, u.first);
+        EXPECT_EQ(zona("\"SALON\"", &uso)->habitable, u.second) << u.first;
+    }
+}
+
+std::unique_ptr<Elemento> elemento(const std::string& nombre, int lado1, int lado2,
+                                   const std::string& tipo = "onedimensional_wall") {
+    auto e = std::make_unique<Elemento>();
+    e->nombre = nombre;
+    e->tipo = tipo;
+    e->lados = {lado1, lado2};
+    return e;
+}
+
+TEST_F(ZonaTest, EnlazaElementosYRepartePilares) {
+    edificio("\"A\" = SPACE\n ..\n\"B\" = SPACE\n ..\n"
+             "\"PILAR\" = THERMAL-BRIDGE\n EFE = 0.61\n ..\n");
+    auto m1 = elemento("\"M1\"", 0, -1), m2 = elemento("\"M2\"", 1, -1);
+    auto p = elemento("\"P\"", -2, -1), ajeno = elemento("\"M3\"", 2, -2);
+    std::vector<Elemento*> registros{m1.get(), ajeno.get(), p.get(), m2.get()};
+    auto a = zona("\"A\"", nullptr, -1, 2), b = zona("\"B\"", nullptr, -2);
+    Zona::enlazarTodas({a.get(), nullptr, b.get()}, registros);
+    EXPECT_EQ(a->elementos, (std::vector<Elemento*>{m1.get(), p.get(), m2.get()}));
+    EXPECT_EQ(b->elementos, (std::vector<Elemento*>{ajeno.get(), p.get()}));
+    // 2 pillars x 3 m shared by the two exterior walls of A: each gets the whole length with
+    // the share 1/2 in the "PILLAR" row, TTL = 0.9 x 0.5; FRSI from the building's "PILAR".
+    for (Elemento* e : {m1.get(), m2.get()}) {
+        ASSERT_EQ(e->puentes.size(), 3u);
+        EXPECT_FLOAT_EQ(e->puentes[1].longitud, 6.0f);
+        EXPECT_FLOAT_EQ(e->puentes[1].ttl, 0.45f);
+        EXPECT_FLOAT_EQ(e->puentes[1].frsi, 0.61f);
+    }
+    EXPECT_FLOAT_EQ(p->puentes[1].longitud, 0.0f); // no exterior side
+    // Linking one space alone gives the same elements.
+    auto a2 = zona("\"A\"");
+    a2->enlazarElementos(registros);
+    EXPECT_EQ(a2->elementos, a->elementos);
+    // FRSI before EFE; without a "PILAR" object the defaults' row.
+    edificio("\"PILAR\" = THERMAL-BRIDGE\n TTL = 1.2\n FRSI = 0.55\n EFE = 0.3\n ..\n");
+    EXPECT_FLOAT_EQ(Zona::puentePilar().frsi, 0.55f);
+    edificio("\"OTRO\" = THERMAL-BRIDGE\n TTL = 1.2\n ..\n");
+    EXPECT_FLOAT_EQ(Zona::puentePilar().ttl, 0.9f);
+}
+
+// Spaces A and B habitable, T not; element numbers 5 and 6 are windows.
+class ClasificacionTest : public ZonaTest {
+protected:
+    ClasificacionTest() : excitacion_("", 1) {
+        edificio("\"A\" = SPACE\n ..\n\"B\" = SPACE\n ..\n\"T\" = SPACE\n TYPE = UNHABITED\n ..\n");
+        excitacion_.registrar({}, {}, {5, 6}, {});
+        gExcitacion = &excitacion_;
+        modelo_.espacios.resize(3);
+        for (int i = 0; i < 3; ++i)
+            modelo_.espacios[i].zona = zona(std::string("\"") + "ABT"[i] + "\"", nullptr, -1 - i);
+        gEdificio = &modelo_;
+    }
+
+    // The class of an element of space A, facing the given way.
+    int clase(const std::string& nombre, int lado1, int lado2, const std::string& tipo,
+              Vector3 n = Vector3(0, -1, 0)) {
+        auto e = elemento(nombre, lado1, lado2, tipo);
+        e->suelo = forzado_;
+        Vector3 u = std::fabs(n.z) > 0.9f ? Vector3(1, 0, 0) : Vector3(0, 0, 1);
+        Vector3 v = n.cruz(u);
+        u = v.cruz(n);
+        e->poligono =
+            PoliArea::desdeNodos({Point3(), Point3() + u, Point3() + u + v, Point3() + v});
+        Zona& a = *modelo_.espacios[0].zona;
+        a.elementos = {e.get()};
+        return a.clasificarElemento(0);
+    }
+
+    struct Modelo : Edificio {};
+    Excitacion excitacion_;
+    Modelo modelo_;
+    int forzado_ = 0;
+};
+
+TEST_F(ClasificacionTest, Exteriores) {
+    const std::string muro = "onedimensional_wall";
+    EXPECT_EQ(clase("\"X\"", 0, -1, muro, Vector3(0, 0, 1)), 2);  // facing up
+    EXPECT_EQ(clase("\"X\"", 0, -1, muro, Vector3(0, 0, -1)), 3); // facing down
+    EXPECT_EQ(clase("\"X\"", 0, -1, muro), 0);                    // vertical
+    EXPECT_EQ(clase("\"TECHO\"", 0, -1, muro), 2);                // named as the space's ceiling
+    EXPECT_EQ(clase("\"SUELO2\"", 0, -1, muro), 3);               // or as one of its floors
+    EXPECT_EQ(clase("\"V\"", 5, -1, "window", Vector3(0, 0, 1)), 4);
+    forzado_ = 1;
+    EXPECT_EQ(clase("\"X\"", 0, -1, muro, Vector3(0, 0, 1)), 3);
+    EXPECT_NEAR(Zona::inclinacionGrados(Vector3(0, 0.7071068f, -0.7071068f)), 135.0f, 1e-3);
+}
+
+TEST_F(ClasificacionTest, EntreEspacios) {
+    const std::string muro = "onedimensional_wall";
+    EXPECT_EQ(clase("\"P\"", -2, -1, muro, Vector3(0, 0, 1)), 1); // tilt does not count
+    EXPECT_EQ(clase("\"P\"", -2, -1, "window"), 4);
+    EXPECT_EQ(clase("\"P\"", -1, -2, "puertaOpaca"), 4);
+    // Next to the unhabitable space T.
+    EXPECT_EQ(clase("\"P\"", -3, -1, muro), 0);
+    EXPECT_EQ(clase("\"P\"", -3, -1, "window"), 4);
+    EXPECT_EQ(clase("\"P\"", -3, -1, "puertaOpaca"), 4);
+    EXPECT_EQ(clase("\"TECHO\"", -3, -1, muro), 2);
+    EXPECT_EQ(clase("\"SUELO1\"", -3, -1, muro), 3);
+    // Named by T only: T's ceiling is a floor of A, T's floor a roof of A.
+    Zona& t = *modelo_.espacios[2].zona;
+    t.segundoNombre = "\"FORJADO-T\"";
+    t.listaNombres = {"\"SOLERA-T\""};
+    EXPECT_EQ(clase("\"FORJADO-T\"", -3, -1, muro), 3);
+    EXPECT_EQ(clase("\"SOLERA-T\"", -3, -1, muro), 2);
+}
+
+} // namespace
