@@ -152,7 +152,6 @@ void Global2::abortar(int codigo) {
 
 void Global2::abortarConMensaje(const std::string& mensaje, int codigo) {
     escribirEnLog(mensaje);
-    Consola::mensajeError(mensaje);
     activo_ = false;
     cerrarFicheros();
     throw ErrorFatal(codigo, mensaje);

@@ -74,16 +74,15 @@ void ListaSchedule::leerSemanales(const LeerBDL& bdl) {
         exigir(o->texto() != nullptr, "No se encuentra: " + s.nombre);
         int n = o->dameListaCadenas("DAY-SCHEDULES", nombres);
         exigir(n > 0, "Error leyendo schedule semanal " + s.nombre);
-        for (int k = 0; k < kDiasSemana; ++k) {
-            if (k >= n) {
-                s.dias[k] = s.dias[k - 1];
-                continue;
-            }
+        // Every listed name must exist; the first seven give the days of the cycle and, when
+        // fewer are listed, the last one repeats.
+        for (int k = 0; k < n; ++k) {
             const std::string& dn = nombres[static_cast<std::size_t>(k)];
             auto it = indiceDiarios_.find(dn);
             exigir(it != indiceDiarios_.end(), "No se encuentra el schedule diario " + dn);
-            s.dias[k] = it->second;
+            if (k < kDiasSemana) s.dias[k] = it->second;
         }
+        for (int k = n; k < kDiasSemana; ++k) s.dias[k] = s.dias[k - 1];
     }
 }
 
