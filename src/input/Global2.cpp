@@ -152,6 +152,8 @@ void Global2::abortar(int codigo) {
 
 void Global2::abortarConMensaje(const std::string& mensaje, int codigo) {
     escribirEnLog(mensaje);
+    // No message box on this path, but a run never ends with code 3 in silence.
+    Consola::mensajeError(mensaje);
     activo_ = false;
     cerrarFicheros();
     throw ErrorFatal(codigo, mensaje);

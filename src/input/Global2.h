@@ -62,8 +62,8 @@ public:
     void escribirEnLog(const std::string& texto);
     // Closes the files (kind "OBJETO") and unwinds with the exit code; no verdict is written.
     [[noreturn]] void abortar(int codigo);
-    // The fatal path that skips the message box: the text goes to the error log only (no line
-    // end, nothing on standard error), then abortar(codigo).
+    // The fatal path that skips the message box: the text goes to the error log (no line end)
+    // and, as every fatal message, to standard error; then abortar(codigo).
     [[noreturn]] void abortarConMensaje(const std::string& mensaje, int codigo = 3);
     // For an unexpected failure caught at the entry point: the message goes to the error log,
     // the files are closed and no verdict will be written.

@@ -121,8 +121,8 @@ TEST(LeerBDLListas, RepeatMarkersAndShortLists) {
     EXPECT_EQ(de(" L = ( 7 )")->dameListaValores("L", v), 1);
 }
 
-TEST(LeerBDLListas, FirstRepeatMarkerEndsTheRunThroughTheLogOnly) {
-    // No message box (nothing on standard error): the message only ends the open error log.
+TEST(LeerBDLListas, FirstRepeatMarkerEndsTheRunWithTheScheduleMessage) {
+    // No message box: the message ends the open error log and is reported on standard error.
     DirectorioTemporal dir;
     HubDePrueba hub(dir.fichero("Error.log"));
     hub.global().leerParametros(*de(" START-DAY = 1\n"), dir.fichero("res.txt"));
@@ -134,7 +134,8 @@ TEST(LeerBDLListas, FirstRepeatMarkerEndsTheRunThroughTheLogOnly) {
     } catch (const ErrorFatal& e) {
         codigo = e.codigo();
     }
-    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+              "Se ha producido un error: El schedule VALUES esta mal definido\n");
     EXPECT_EQ(codigo, 3);
     EXPECT_EQ(leerFichero(dir.fichero("Error.log")), "El schedule VALUES esta mal definido");
 }
