@@ -74,32 +74,25 @@ TEST_F(DosHabitaciones, RegistrosReagrupadosNumeradosYEntregadosALasZonas) {
 
 TEST_F(DosHabitaciones, ParticioDatByteAByte) {
     detector().ejecutar();
-    std::vector<Elemento*> p = particiones();
-    ASSERT_EQ(p.size(), 7u);
-    // Candidate edges in merge order, the space of their first zone and the height.
-    struct {
-        float ax, ay, bx, by;
-        const char* espacio;
-        float h;
-    } aristas[7] = {{0, 0, 0, 4, "A", 3},   {0, 4, 4, 4, "A", 3},    {4, 4, 4, 0, "A", 2.75f},
-                    {4, 0, 0, 0, "A", 3},   {4, 4, 8, 4, "B", 2.5f}, {8, 4, 8, 0, "B", 2.5f},
-                    {8, 0, 4, 0, "B", 2.5f}};
-    std::string esperado;
-    char linea[512];
-    for (int i = 0; i < 7; ++i) {
-        const auto& r = aristas[i];
-        std::snprintf(linea, sizeof linea,
-                      "%s*\"P1\"*\"%s\"*4 0 4 %f %f 0.000000 %f %f %f %f %f %f %f %f 0.000000 \n",
-                      p[i]->nombre.c_str(), r.espacio, r.ax, r.ay, r.ax, r.ay, r.h, r.bx, r.by, r.h,
-                      r.bx, r.by);
-        esperado += linea;
-    }
-    esperado += "\n7";
-    EXPECT_EQ(leerFichero(particio()), esperado);
-    // The shared edge written out by hand: A = (4, 4, 0), B = (4, 0, 0), h = 2.75.
-    EXPECT_NE(esperado.find("*\"P1\"*\"A\"*4 0 4 4.000000 4.000000 0.000000 4.000000 4.000000 "
-                            "2.750000 4.000000 0.000000 2.750000 4.000000 0.000000 0.000000 \n"),
-              std::string::npos);
+    // Candidate edges in merge order (A's four, then B's three new ones); the shared edge
+    // (4, 4) -> (4, 0) is 0.5 (3 + 2.5) = 2.75 high; each record names the first zone's storey and
+    // space. An empty line and the count close the file, without a final line break.
+    EXPECT_EQ(leerFichero(particio()),
+              "PARTICION-000-E000-E000*\"P1\"*\"A\"*4 0 4 0.000000 0.000000 0.000000 0.000000 "
+              "0.000000 3.000000 0.000000 4.000000 3.000000 0.000000 4.000000 0.000000 \n"
+              "PARTICION-001-E000-E000*\"P1\"*\"A\"*4 0 4 0.000000 4.000000 0.000000 0.000000 "
+              "4.000000 3.000000 4.000000 4.000000 3.000000 4.000000 4.000000 0.000000 \n"
+              "PARTICION-002-E000-E001*\"P1\"*\"A\"*4 0 4 4.000000 4.000000 0.000000 4.000000 "
+              "4.000000 2.750000 4.000000 0.000000 2.750000 4.000000 0.000000 0.000000 \n"
+              "PARTICION-003-E000-E000*\"P1\"*\"A\"*4 0 4 4.000000 0.000000 0.000000 4.000000 "
+              "0.000000 3.000000 0.000000 0.000000 3.000000 0.000000 0.000000 0.000000 \n"
+              "PARTICION-004-E001-E001*\"P1\"*\"B\"*4 0 4 4.000000 4.000000 0.000000 4.000000 "
+              "4.000000 2.500000 8.000000 4.000000 2.500000 8.000000 4.000000 0.000000 \n"
+              "PARTICION-005-E001-E001*\"P1\"*\"B\"*4 0 4 8.000000 4.000000 0.000000 8.000000 "
+              "4.000000 2.500000 8.000000 0.000000 2.500000 8.000000 0.000000 0.000000 \n"
+              "PARTICION-006-E001-E001*\"P1\"*\"B\"*4 0 4 8.000000 0.000000 0.000000 8.000000 "
+              "0.000000 2.500000 4.000000 0.000000 2.500000 4.000000 0.000000 0.000000 \n"
+              "\n7");
 }
 
 TEST_F(DosHabitaciones, MuroInteriorExplicitoSaleDeLosRegistrosYLaParticionSigue) {
