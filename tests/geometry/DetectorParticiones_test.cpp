@@ -183,3 +183,34 @@ TEST(DetectorParticiones, SinParticionesElFicheroLlevaLineaVaciaYCero) {
     EXPECT_EQ(leerFichero(entorno.dir.fichero("Particio.dat")), "\n0");
     EXPECT_EQ(ed.registros().size(), 2u);
 }
+
+TEST(DetectorParticiones, QueElementosHorizontalesDanAristasCandidatas) {
+    EntornoPuentes entorno;
+    EdificioDePrueba ed;
+    ed.espacio("\"A\"", 3.0f);
+    ed.espacio("\"B\"", 3.0f);
+    // Each element on its own square so that no edges are shared: x = 10 k.
+    auto cuadrado = [](float x, float z, bool abajo) {
+        std::vector<Point3> v = suelo(x, 0, x + 2, 2, z);
+        return abajo ? v : std::vector<Point3>(v.rbegin(), v.rend());
+    };
+    ed.elemento("onedimensional_wall", {0, -1}, cuadrado(0, 3, false)); // roof: no
+    ed.elemento("underground_wall", {1, -1}, cuadrado(10, 0, true));    // ground floor: yes
+    ed.elemento("onedimensional_wall", {-2, -1}, cuadrado(20, 3, false), "PARTY-WALL"); // no
+    ed.elemento("onedimensional_wall", {-2, -1}, cuadrado(30, 3, true), "PARTY-WALL");  // yes
+    ed.elemento("onedimensional_wall", {-2, -1}, cuadrado(40, 3, false)); // interior slab: yes
+    DetectorParticiones d(ed, entorno.dir.fichero("Particio.dat"));
+    d.recogerCandidatos();
+    std::vector<int> fuentes;
+    for (const auto& c : d.candidatos()) {
+        ASSERT_EQ(c->numTocan(), 1);
+        if (fuentes.empty() || fuentes.back() != c->tocan[0]) fuentes.push_back(c->tocan[0]);
+    }
+    EXPECT_EQ(fuentes, (std::vector<int>{1, 3, 4}));
+    // Zones come only from elements facing down, one per space side: the ground floor gives A,
+    // the party wall facing down both of its spaces, the slab facing up none.
+    d.asignarZonas();
+    EXPECT_EQ(d.candidatos()[0]->zonas, std::vector<int>{0});
+    EXPECT_EQ(d.candidatos()[4]->zonas, (std::vector<int>{1, 0}));
+    EXPECT_TRUE(d.candidatos()[8]->zonas.empty());
+}
