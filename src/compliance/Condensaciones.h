@@ -1,11 +1,38 @@
 #pragma once
+#include <vector>
 
 class Elemento;
 class Elemento1D;
+class Tablas;
+class Zona;
+struct Capa;
+
+// What the hygrometry of a space asks of its envelope: the minimum temperature factor of the
+// inner surfaces and the interior relative humidity (%) used by the interstitial check.
+struct HigrometriaEspacio {
+    float fRsiMin = 0.0f;
+    float humedadInterior = 0.0f;
+};
 
 // Surface and interstitial condensation checks and the thermal-bridge check of an element.
 class Condensaciones {
 public:
+    // Interior surface resistance of the surface check, m2K/W.
+    static constexpr float kRsiSuperficial = 0.25f;
+    // Vapour permeability of still air, kg/(m s Pa).
+    static constexpr double kPermeabilidadAire = 2.0e-10;
+
+    // Minimum temperature factor and interior humidity of a space from its hygrometry: the
+    // relative humidity (+5 %), the vapour production with its air changes over the space
+    // volume (area x height), or the hygrometry class with the limit table. Te, Ti and HRe are
+    // the first month's exterior temperature, interior temperature and exterior humidity (%).
+    static HigrometriaEspacio minimoEspacio(const Zona& zona, float area, float altura, float Te,
+                                            float Ti, float HRe, const Tablas& tablas);
+    // The same from the hygrometry values themselves (not-given values below -1e8): relative
+    // humidity hr (%), vapour production g (kg/h) with air changes n (1/h), class 3, 4 or 5.
+    static HigrometriaEspacio minimoEspacio(float hr, float g, float n, float clase, float volumen,
+                                            float Te, float Ti, float HRe, const Tablas& tablas);
+
     // fRsi = 1 - 0.25 U against fRsiMin; failure list 1.
     static void superficial(const Elemento1D& e, float fRsiMin, float hOut, float hIn);
     // The surface check, then interstitial condensation month by month over the layer stack;
@@ -14,4 +41,12 @@ public:
                              const float* Te, const float* Ti, const float* HRe, const float* HRi);
     // Every row of the element's bridge table but the closing one against fRsiMin; list 4.
     static void comprobarPuentesTermicos(const Elemento& e, float fRsiMin);
+
+    // The interstitial verdict of a layer stack (outside first) with the exterior and interior
+    // film coefficients he and hi: true when some layer accumulates condensate over the year,
+    // or an insulating layer (0 < conductivity < 0.1 W/mK) condenses in some month, with less
+    // than 100 m of equivalent air thickness between it and the outer face.
+    static bool condensaIntersticial(const std::vector<Capa>& capas, float he, float hi,
+                                     const float* Te, const float* Ti, const float* HRe,
+                                     const float* HRi);
 };

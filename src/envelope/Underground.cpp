@@ -11,24 +11,13 @@
 
 namespace {
 // The first BUILD-PARAMETERS object of the building reader (a reader without text when there is
-// none). One forward search for its header: it normally stands near the top of the file.
+// none). The reader lists object names from its header index without moving its cursor, so this
+// stays cheap for every ground element and leaves any object walk of the caller undisturbed.
 std::unique_ptr<LeerBDL> parametrosEdificio() {
-    const char* t = gLeerBDL->texto();
-    if (!t) return std::make_unique<LeerBDL>();
-    const std::string clave = "= BUILD-PARAMETERS";
-    for (int p = gLeerBDL->buscar(clave, 0); p > 0; p = gLeerBDL->buscar(clave, p + 1)) {
-        // Header tail: closing quote of the name, a blank, "=", a blank, the type.
-        if (p < 2 || t[p - 2] != '"') continue;
-        int fin = p - 2;
-        int inicio = fin - 1;
-        while (inicio >= 0 && t[inicio] != '"') --inicio;
-        if (inicio < 0) continue;
-        std::string nombre(t + inicio, static_cast<std::size_t>(fin - inicio + 1));
-        return LeerBDL::objeto(*gLeerBDL, "BUILD-PARAMETERS", nombre);
-    }
-    return std::make_unique<LeerBDL>();
+    std::vector<std::string> nombres = gLeerBDL->nombresObjetos("BUILD-PARAMETERS");
+    if (nombres.empty()) return std::make_unique<LeerBDL>();
+    return LeerBDL::objeto(*gLeerBDL, "BUILD-PARAMETERS", nombres.front());
 }
-
 } // namespace
 
 Underground::Underground(const std::string& n, int nl, const std::vector<float>& a,
@@ -71,9 +60,10 @@ Underground::Underground(const std::string& n, int nl, const std::vector<float>&
     if (tipoConstruccion == "LAYERS") {
         capas = Construccion::leerCapas(*construccion, malDefinido, " RESISTANCE");
     } else {
-        // A construction given by its U: one resistance-only layer of 1/U behind the ground.
+        // A construction given by its U: one resistance-only layer of 1/U behind the ground; a
+        // missing or non-positive U stands for a layer that lets nothing through.
         float uDado = 0.0f;
-        gGlobal2->comprobar(construccion->dameReal("U-VALUE =", uDado) >= 0, malDefinido);
+        construccion->dameReal("U-VALUE =", uDado);
         Capa c;
         c.resistencia = uDado > 0.0f ? 1.0f / uDado : 1000000.0f;
         c.vapor = d.vapourDiffusivityFactor;
@@ -107,6 +97,8 @@ void Underground::leerAislamientoPerimetral() {
     if (!parametros->texto()) return;
     if (parametros->dameReal("D-AISLAMIENTO-PERIMETRAL", D) < 0) D = 0.0f;
     if (parametros->dameReal("RA-AISLAMIENTO-PERIMETRAL", R) < 0) R = 0.0f;
+    DLeido = D;
+    RLeido = R;
 }
 
 // The perimeter insulation is taken into the stack by the most resistive layer (ground layer
@@ -176,6 +168,7 @@ void Underground::leerSituacion(const LeerBDL& objeto, float alturaDefecto,
 
     if (objeto.dameReal("Z-GROUND =", z) < 0) z = -profundidadDefecto;
     if (z > 0.0f) z = -z;
+    if (z == 0.0f) z = 0.0f; // no negative zero
     if (objeto.dameReal("HEIGHT =", alto) < 0) alto = alturaDefecto;
 }
 
@@ -184,11 +177,13 @@ float Underground::resistenciaRestante(float r) const {
     return dt > 0.0f ? dt : 0.0f;
 }
 
+// Ground U by the characteristic dimension B' = area / (half perimeter), with dt the resistance
+// of the stack less the ground layer and the edge insulation. A slab without edge-insulation
+// data is computed with a 1.5 m band of negligible resistance.
 float Underground::Ug() const {
     double bPrima = areaSuelo / (0.5 * perimetro);
-    double dt = resistenciaRestante(R);
     if (esMuro) {
-        double t = dt + R;
+        double t = resistenciaRestante(RLeido) + RLeido;
         if (z != 0.0f && t > 0.0) {
             double prof = -static_cast<double>(z);
             return static_cast<float>(std::log((0.785 * prof + t) / t) * (1.0 / prof) *
@@ -199,18 +194,19 @@ float Underground::Ug() const {
     // Without a finite positive B' (no perimeter or no area) the floor loses nothing by its edge.
     if (!(bPrima > 0.0) || !std::isfinite(bPrima)) return 0.0f;
     if (z >= 0.0f) {
-        double d = D, r = R;
-        if (!(D > 0.0f && R > 0.0f)) {
-            d = 1.5;
+        float d = DLeido, r = RLeido;
+        if (!(d > 0.0f && r > 0.0f)) {
+            d = 1.5f;
             r = kResistenciaDespreciable;
         }
+        double dt = resistenciaRestante(r);
         double ug = (2.0 / bPrima) * 0.6366 *
                     (std::log((1.5708 * bPrima + 0.295 + dt) / (0.295 + dt)) -
                      std::log((1.5708 * d + 0.295 + dt) / (0.295 + dt)) +
                      std::log((1.5708 * d + 0.295 + r) / (0.295 + r)));
         return static_cast<float>(ug);
     }
-    double tp = dt + R - 0.17;
+    double tp = resistenciaRestante(RLeido) + RLeido - 0.17;
     double e = -0.7854 * z;
     double ug =
         (2.0 / bPrima) * 0.6366 * std::log((1.5708 * bPrima + 0.295 + tp + e) / (tp + 0.295 + e));

@@ -12,8 +12,12 @@ public:
                 const std::vector<int>& lados, int etiqueta, float alturaDefecto,
                 float profundidadDefecto);
 
-    float areaSuelo = 0.0f;          // " AREA ", default the area of side 0
-    float perimetro = 0.0f;          // " PERIMETRO ", default the second side value
+    float areaSuelo = 0.0f; // " AREA ", default the area of side 0
+    float perimetro = 0.0f; // " PERIMETRO ", default the second side value
+    // Perimeter insulation of the building (BUILD-PARAMETERS) as read, which the ground method
+    // uses, and as reported after construction: without insulation data (a width or a
+    // resistance of 0) the slab reports a width of 1.5 m and its most resistive layer.
+    float DLeido = 0.0f, RLeido = 0.0f;
     float D = 0.0f;                  // perimeter insulation width, m
     float R = 0.0f;                  // perimeter insulation resistance, m2K/W
     float z = 0.0f;                  // level relative to the ground, never positive

@@ -496,8 +496,9 @@ void Edificio::construirElemento(int ie, int codigo, int cabecera) {
     if (codigo == kExteriorWall || codigo == kRoof || codigo == kInteriorWall) {
         int fin = indice_.siguiente(cabecera, kFinVentanas);
         for (int c : indice_.hijos(cabecera, fin, "WINDOW"))
-            areaVentanas += construirVentana(ie, c, planoElemento, inclinacion, azimutElemento,
-                                             zBase, ventanasMuro);
+            areaVentanas +=
+                construirVentana(ie, c, planoElemento, inclinacion,
+                                 azimutElemento + esp.cadena.giroGrados(), zBase, ventanasMuro);
     }
     float areaNeta = static_cast<float>(poli->area() - areaVentanas);
     if (areaNeta < 0.0f && !ventanasMuro.empty()) {
@@ -535,7 +536,9 @@ void Edificio::construirElemento(int ie, int codigo, int cabecera) {
     el->codigo = codigo;
     el->espacio = ie;
     el->inclinacion = inclinacion;
-    el->azimut = azimutElemento;
+    // The record keeps the compass direction in building coordinates: the azimuth in the space's
+    // frame plus the turn of the placement chain.
+    el->azimut = azimutElemento + esp.cadena.giroGrados();
     el->altura = altura;
     el->anchura = anchura;
     el->zBase = zBase;

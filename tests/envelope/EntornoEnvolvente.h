@@ -70,19 +70,9 @@ public:
         return "<sin error fatal>";
     }
 
-    // Whether the text reader and the defaults reader are the real ones (stand-ins find
-    // nothing and ignore the defaults file).
-    bool completo() const {
-        return LeerBDL::desdeTexto("\n A = 1\n")->texto() != nullptr &&
-               gDefectos->frameConduct.presente;
-    }
-
 private:
     DirectorioTemporal dir_;
     HubDePrueba hub_;
     LeerBDL* lectorPrevio_;
     std::unique_ptr<LeerBDL> lector_;
 };
-
-#define REQUIERE_LECTOR(e)                                                                         \
-    if (!(e).completo()) GTEST_SKIP() << "the BDL and defaults readers are not available"

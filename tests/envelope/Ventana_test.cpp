@@ -39,7 +39,6 @@ const char* const kMarcoCuarto = "   GLASS-TYPE = \"G28\"\n   WIDTH = 1.0\n   HE
 
 TEST(Ventana, AreasFraccionesYU) {
     EntornoEnvolvente e;
-    REQUIERE_LECTOR(e);
     e.edificio("\n" + ventana("V1", kMarcoCuarto) + kVidrios);
     auto v = crear("\"V1\"");
     EXPECT_EQ(v->tipo, "window");
@@ -67,7 +66,6 @@ TEST(Ventana, AreasFraccionesYU) {
 
 TEST(Ventana, PuertasOpacas) {
     EntornoEnvolvente e;
-    REQUIERE_LECTOR(e);
     e.edificio("\n" +
                ventana("P1", "   GLASS-TYPE = \"G28\"\n   WIDTH = 1.0\n   HEIGHT = 1.0\n"
                              "   FRAME-WIDTH = 0.3\n   INF-COEF = 9\n") +
@@ -94,7 +92,6 @@ TEST(Ventana, PuertasOpacas) {
 
 TEST(Ventana, MarcoLimitadoYPermeabilidad) {
     EntornoEnvolvente e;
-    REQUIERE_LECTOR(e);
     e.edificio("\n" +
                ventana("V7", "   GLASS-TYPE = \"G28\"\n   WIDTH = 2.0\n   HEIGHT = 1.5\n"
                              "   FRAME-WIDTH = 0.1\n   FRAME-CONDUCT = 7\n   INF-COEF = 9\n") +
@@ -120,7 +117,6 @@ TEST(Ventana, MarcoLimitadoYPermeabilidad) {
 
 TEST(Ventana, ComprobarHueco) {
     EntornoEnvolvente e;
-    REQUIERE_LECTOR(e);
     e.edificio("\n" + ventana("V1", kMarcoCuarto) + kVidrios);
     auto v = crear("\"V1\"");
     v->comprobarHueco(3.1f + 1e-3f, 25.0f, 7.7f, 27.0f);
@@ -135,7 +131,6 @@ TEST(Ventana, ComprobarHueco) {
 
 TEST(Ventana, CambiarAnchura) {
     EntornoEnvolvente e;
-    REQUIERE_LECTOR(e);
     e.edificio("\n" + ventana("V1", kMarcoCuarto) + kVidrios);
     auto v = crear("\"V1\"");
     // 0.5 x 0.6: glass 0.4 x 0.5 = 0.2 of 0.3.
@@ -154,7 +149,6 @@ TEST(Ventana, CambiarAnchura) {
 
 TEST(Ventana, CoeficientesEspaciadorYLamas) {
     EntornoEnvolvente e;
-    REQUIERE_LECTOR(e);
     const std::string lamas = "   POSITION-LAMAS = VERTICAL\n   LAMAS-WIDTH = 0.08\n"
                               "   LAMAS-DISTANCE = 0.07\n   LAMAS-ANGLE = 30\n"
                               "   LAMAS-TRANSMISIVITY = 0.1\n";
@@ -182,7 +176,6 @@ TEST(Ventana, CoeficientesEspaciadorYLamas) {
 
 TEST(Ventana, VidrioDeLibreria) {
     EntornoEnvolvente e;
-    REQUIERE_LECTOR(e);
     e.libreria("BDLLIB.DAT", "$LIBRARY-ENTRY GLASS-TYPES                     9001            "
                              "GLASS-TYPE-CODE\n"
                              "   NLAYER = 3\n"
@@ -225,7 +218,6 @@ TEST(Ventana, MensajesFatales) {
     };
     for (const Caso& c : casos) {
         EntornoEnvolvente e;
-        REQUIERE_LECTOR(e);
         e.edificio("\n" + c.texto + kVidrios);
         EXPECT_EQ(e.fatal([] { crear("\"V1\""); }), c.esperado) << c.texto;
     }

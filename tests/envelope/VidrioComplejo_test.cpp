@@ -16,7 +16,6 @@ struct LibreriaDeMuestra : EntornoEnvolvente {
 
 TEST(VidrioComplejo, LibreriaDeMuestra) {
     LibreriaDeMuestra e;
-    REQUIERE_LECTOR(e);
     VidrioComplejo simple("1001", 0.0f);
     EXPECT_EQ(simple.numCapas, 1);
     EXPECT_FLOAT_EQ(simple.U(), 5.7f);
@@ -42,13 +41,11 @@ TEST(VidrioComplejo, LibreriaDeMuestra) {
 
 TEST(VidrioComplejo, CodigoAusenteEsFatal) {
     LibreriaDeMuestra e;
-    REQUIERE_LECTOR(e);
     EXPECT_EQ(e.fatal([] { VidrioComplejo v("7777", 0.0f); }), "No se encuentra: 7777");
 }
 
 TEST(VidrioComplejo, BalanceDeCapas) {
     LibreriaDeMuestra e;
-    REQUIERE_LECTOR(e);
     VidrioComplejo doble("2001", 0.0f);
     // Without sun the faces lie between the air temperatures, and the heat that enters the
     // outer film is the heat that leaves through the inner one.

@@ -208,6 +208,19 @@ TEST(EdificioTest, ElAzimutYLaReferenciaDelEdificioColocanTodo) {
     esperarPunto(ed->plantas[0].verticesColocados[2], 108, 40, 0); // (10, 8) -> (8, -10)
 }
 
+TEST(EdificioTest, ElAzimutDelRegistroEsLaOrientacionEnElEdificio) {
+    // The south wall of the space (azimuth 180 in its frame) faces west once the building is
+    // turned a quarter clockwise; its window follows it.
+    Entorno e(kPlanta + espacio("SALA") + "\"B\" = BUILD-PARAMETERS\n AZIMUTH = 90 ..\n" +
+              elemento("SUR", "EXTERIOR-WALL", "   LOCATION = SPACE-V1") +
+              ventana("V-1", 1, 1, 1, 1));
+    auto ed = e.colocar();
+    Elemento* muro = buscar(*ed, "\"SUR\"");
+    EXPECT_NEAR(muro->azimut, 270.0f, 1e-3);
+    esperarPunto(muro->poligono->normal(), -1, 0, 0);
+    EXPECT_NEAR(buscar(*ed, "\"V-1\"")->azimut, 270.0f, 1e-3);
+}
+
 // ------------------------------------------------------------------ storeys and spaces
 
 TEST(EdificioTest, EspacioColocadoDesdeUnVerticeDeLaPlanta) {

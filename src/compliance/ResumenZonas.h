@@ -1,0 +1,57 @@
+#pragma once
+#include <string>
+#include <vector>
+
+class Elemento;
+class FactorReduccion;
+class Tablas;
+
+// Building-level summary of the zone-number regime: the distinct U-values of walls, roofs
+// ("techumbres") and floors ("pisos") against their maxima, the shares of the three glazing
+// classes in the window area against their permitted percentages, and the area-weighted U
+// ("UPONDERADA"). The aggregation runs element by element before the element checks; the
+// summary writes its result lines to the error log and records its failures in list 0.
+class ResumenZonas {
+public:
+    // Glazing classes by window U: monolithic (U > 3.6), double hermetic (2.4 < U <= 3.6),
+    // low-emissivity double hermetic (U <= 2.4).
+    enum Clase { kMonolitico = 0, kHermetico = 1, kBajaEmisividad = 2 };
+    static constexpr float kUMonolitico = 3.6f;
+    static constexpr float kUHermetico = 2.4f;
+
+    ResumenZonas(const Tablas& tablas, const std::string& zonaClimatica);
+
+    // Rounds x to two decimals and appends it unless the list already holds a value within
+    // 0.001 of it; raises the maximum to it.
+    static void agregarValorDistinto(std::vector<float>& lista, float& maximo, float x);
+    // "( v0 , v1 , ... )" with "%1.2f" values; an empty list reads "( 0.00 )".
+    static std::string textoLista(const std::vector<float>& lista);
+
+    // One element of a habitable space. categoria: the check's category (0 wall, 1 partition,
+    // 2 roof, 3 floor, 4 opening); vecino: the space on the other side of a partition (-1 when
+    // there is none); vecinoNoHabitable: whether that space is not habitable; bloque: whether
+    // the building's TYPE-BUILD is "Bloque".
+    void agregar(const Elemento& e, int categoria, float inclinacion, int vecino,
+                 bool vecinoNoHabitable, bool bloque, float he, float hi,
+                 FactorReduccion& factorReduccion);
+
+    // Closes the aggregation and writes the summary.
+    void escribir();
+
+    // --- aggregates (m2, W/K) ---
+    std::vector<float> muros, techumbres, pisos;
+    float maximoMuros = 0.0f, maximoTechumbres = 0.0f, maximoPisos = 0.0f;
+    float areaMuros = 0.0f;      // Am
+    float areaBloque = 0.0f;     // Ab, partitions between dwellings of a block
+    float areaVentanas = 0.0f;   // Av
+    float areaEnvolvente = 0.0f; // At
+    float sumaH = 0.0f;          // sum of U A entering the weighted U
+    float areaClase[3] = {0.0f, 0.0f, 0.0f};
+
+private:
+    void escribirLista(const char* clave, const char* palabra, const std::vector<float>& lista,
+                       float maximo, float limite);
+
+    const Tablas& tablas_;
+    std::string zona_;
+};
