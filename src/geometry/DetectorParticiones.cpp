@@ -210,6 +210,10 @@ void DetectorParticiones::numerar() {
 }
 
 void DetectorParticiones::enlazar() {
+    // The same as each space record's enlazarElementos, with one pass over the records for all.
+    std::vector<Zona*> zonas;
+    zonas.reserve(edificio_.espacios.size());
     for (Espacio& s : edificio_.espacios)
-        if (s.zona) s.zona->enlazarElementos(edificio_.registros());
+        if (s.zona) zonas.push_back(s.zona.get());
+    Zona::enlazarTodas(zonas, edificio_.registros());
 }

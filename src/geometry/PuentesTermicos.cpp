@@ -1,5 +1,7 @@
 #include "geometry/PuentesTermicos.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <memory>
@@ -244,14 +246,45 @@ void PuentesTermicos::repartir() {
     }
 }
 
+void PuentesTermicos::anadirReal(std::string& salida, float v) {
+    // to_chars with a precision converts exactly as printf does in the C locale ("%f").
+    char texto[64];
+    std::to_chars_result r = std::to_chars(texto, texto + sizeof texto, static_cast<double>(v),
+                                           std::chars_format::fixed, 6);
+    if (r.ec == std::errc()) {
+        salida.append(texto, r.ptr);
+    } else {
+        int n = std::snprintf(texto, sizeof texto, "%f", static_cast<double>(v));
+        if (n > 0)
+            salida.append(texto,
+                          std::min<std::size_t>(static_cast<std::size_t>(n), sizeof texto - 1));
+    }
+}
+
 void PuentesTermicos::escribir() const {
     std::FILE* f = std::fopen(ruta_.c_str(), "w");
     if (!f) return;
+    // Record i: "\n%d", then "\t%f" for A and B, then "\t%d" for each touching element.
+    std::string texto;
+    texto.reserve(edificio_.puentes.size() * 80);
+    char entero[16];
+    auto anadirEntero = [&texto, &entero](int n) {
+        std::to_chars_result r = std::to_chars(entero, entero + sizeof entero, n);
+        texto.append(entero, r.ptr);
+    };
     int i = 0;
     for (const auto& c : edificio_.puentes) {
-        std::fprintf(f, "\n%d\t%f", i++, c->A.x);
-        std::fprintf(f, "\t%f\t%f\t%f\t%f\t%f", c->A.y, c->A.z, c->B.x, c->B.y, c->B.z);
-        for (int t : c->tocan) std::fprintf(f, "\t%d", t);
+        texto += '\n';
+        anadirEntero(i++);
+        for (float v : {c->A.x, c->A.y, c->A.z, c->B.x, c->B.y, c->B.z}) {
+            texto += '\t';
+            anadirReal(texto, v);
+        }
+        for (int t : c->tocan) {
+            texto += '\t';
+            anadirEntero(t);
+        }
     }
+    std::fwrite(texto.data(), 1, texto.size(), f);
     std::fclose(f);
 }

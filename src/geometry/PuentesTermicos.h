@@ -34,6 +34,8 @@ public:
     // Room for contours: MULTIPLICADOR-CONTORNOS times the nodes of the polygons of the
     // elements with an exterior side.
     static long capacidad(const std::vector<Elemento*>& registros);
+    // Appends v as printf's "%f" writes it.
+    static void anadirReal(std::string& salida, float v);
     // Whether an element's unit normal is vertical within the tolerance (a horizontal element).
     static bool horizontal(const Elemento& e, float tolerancia);
 

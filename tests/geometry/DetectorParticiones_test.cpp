@@ -74,32 +74,25 @@ TEST_F(DosHabitaciones, RegistrosReagrupadosNumeradosYEntregadosALasZonas) {
 
 TEST_F(DosHabitaciones, ParticioDatByteAByte) {
     detector().ejecutar();
-    std::vector<Elemento*> p = particiones();
-    ASSERT_EQ(p.size(), 7u);
-    // Candidate edges in merge order, the space of their first zone and the height.
-    struct {
-        float ax, ay, bx, by;
-        const char* espacio;
-        float h;
-    } aristas[7] = {{0, 0, 0, 4, "A", 3},   {0, 4, 4, 4, "A", 3},    {4, 4, 4, 0, "A", 2.75f},
-                    {4, 0, 0, 0, "A", 3},   {4, 4, 8, 4, "B", 2.5f}, {8, 4, 8, 0, "B", 2.5f},
-                    {8, 0, 4, 0, "B", 2.5f}};
-    std::string esperado;
-    char linea[512];
-    for (int i = 0; i < 7; ++i) {
-        const auto& r = aristas[i];
-        std::snprintf(linea, sizeof linea,
-                      "%s*\"P1\"*\"%s\"*4 0 4 %f %f 0.000000 %f %f %f %f %f %f %f %f 0.000000 \n",
-                      p[i]->nombre.c_str(), r.espacio, r.ax, r.ay, r.ax, r.ay, r.h, r.bx, r.by, r.h,
-                      r.bx, r.by);
-        esperado += linea;
-    }
-    esperado += "\n7";
-    EXPECT_EQ(leerFichero(particio()), esperado);
-    // The shared edge written out by hand: A = (4, 4, 0), B = (4, 0, 0), h = 2.75.
-    EXPECT_NE(esperado.find("*\"P1\"*\"A\"*4 0 4 4.000000 4.000000 0.000000 4.000000 4.000000 "
-                            "2.750000 4.000000 0.000000 2.750000 4.000000 0.000000 0.000000 \n"),
-              std::string::npos);
+    // Candidate edges in merge order (A's four, then B's three new ones); the shared edge
+    // (4, 4) -> (4, 0) is 0.5 (3 + 2.5) = 2.75 high; each record names the first zone's storey and
+    // space. An empty line and the count close the file, without a final line break.
+    EXPECT_EQ(leerFichero(particio()),
+              "PARTICION-000-E000-E000*\"P1\"*\"A\"*4 0 4 0.000000 0.000000 0.000000 0.000000 "
+              "0.000000 3.000000 0.000000 4.000000 3.000000 0.000000 4.000000 0.000000 \n"
+              "PARTICION-001-E000-E000*\"P1\"*\"A\"*4 0 4 0.000000 4.000000 0.000000 0.000000 "
+              "4.000000 3.000000 4.000000 4.000000 3.000000 4.000000 4.000000 0.000000 \n"
+              "PARTICION-002-E000-E001*\"P1\"*\"A\"*4 0 4 4.000000 4.000000 0.000000 4.000000 "
+              "4.000000 2.750000 4.000000 0.000000 2.750000 4.000000 0.000000 0.000000 \n"
+              "PARTICION-003-E000-E000*\"P1\"*\"A\"*4 0 4 4.000000 0.000000 0.000000 4.000000 "
+              "0.000000 3.000000 0.000000 0.000000 3.000000 0.000000 0.000000 0.000000 \n"
+              "PARTICION-004-E001-E001*\"P1\"*\"B\"*4 0 4 4.000000 4.000000 0.000000 4.000000 "
+              "4.000000 2.500000 8.000000 4.000000 2.500000 8.000000 4.000000 0.000000 \n"
+              "PARTICION-005-E001-E001*\"P1\"*\"B\"*4 0 4 8.000000 4.000000 0.000000 8.000000 "
+              "4.000000 2.500000 8.000000 0.000000 2.500000 8.000000 0.000000 0.000000 \n"
+              "PARTICION-006-E001-E001*\"P1\"*\"B\"*4 0 4 8.000000 0.000000 0.000000 8.000000 "
+              "0.000000 2.500000 4.000000 0.000000 2.500000 4.000000 0.000000 0.000000 \n"
+              "\n7");
 }
 
 TEST_F(DosHabitaciones, MuroInteriorExplicitoSaleDeLosRegistrosYLaParticionSigue) {
@@ -189,4 +182,35 @@ TEST(DetectorParticiones, SinParticionesElFicheroLlevaLineaVaciaYCero) {
     DetectorParticiones(ed).ejecutar();
     EXPECT_EQ(leerFichero(entorno.dir.fichero("Particio.dat")), "\n0");
     EXPECT_EQ(ed.registros().size(), 2u);
+}
+
+TEST(DetectorParticiones, QueElementosHorizontalesDanAristasCandidatas) {
+    EntornoPuentes entorno;
+    EdificioDePrueba ed;
+    ed.espacio("\"A\"", 3.0f);
+    ed.espacio("\"B\"", 3.0f);
+    // Each element on its own square so that no edges are shared: x = 10 k.
+    auto cuadrado = [](float x, float z, bool abajo) {
+        std::vector<Point3> v = suelo(x, 0, x + 2, 2, z);
+        return abajo ? v : std::vector<Point3>(v.rbegin(), v.rend());
+    };
+    ed.elemento("onedimensional_wall", {0, -1}, cuadrado(0, 3, false)); // roof: no
+    ed.elemento("underground_wall", {1, -1}, cuadrado(10, 0, true));    // ground floor: yes
+    ed.elemento("onedimensional_wall", {-2, -1}, cuadrado(20, 3, false), "PARTY-WALL"); // no
+    ed.elemento("onedimensional_wall", {-2, -1}, cuadrado(30, 3, true), "PARTY-WALL");  // yes
+    ed.elemento("onedimensional_wall", {-2, -1}, cuadrado(40, 3, false)); // interior slab: yes
+    DetectorParticiones d(ed, entorno.dir.fichero("Particio.dat"));
+    d.recogerCandidatos();
+    std::vector<int> fuentes;
+    for (const auto& c : d.candidatos()) {
+        ASSERT_EQ(c->numTocan(), 1);
+        if (fuentes.empty() || fuentes.back() != c->tocan[0]) fuentes.push_back(c->tocan[0]);
+    }
+    EXPECT_EQ(fuentes, (std::vector<int>{1, 3, 4}));
+    // Zones come only from elements facing down, one per space side: the ground floor gives A,
+    // the party wall facing down both of its spaces, the slab facing up none.
+    d.asignarZonas();
+    EXPECT_EQ(d.candidatos()[0]->zonas, std::vector<int>{0});
+    EXPECT_EQ(d.candidatos()[4]->zonas, (std::vector<int>{1, 0}));
+    EXPECT_TRUE(d.candidatos()[8]->zonas.empty());
 }

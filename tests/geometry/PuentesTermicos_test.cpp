@@ -1,6 +1,8 @@
 #include "geometry/PuentesTermicos.h"
 
 #include <gtest/gtest.h>
+#include <limits>
+#include <random>
 
 #include "geometry/EdificioDePrueba.h"
 #include "geometry/ElementContour.h"
@@ -283,4 +285,28 @@ TEST_F(Puentes, ValoresDeLaFilaSustituidosPorElEdificio) {
     EXPECT_EQ(borde.nombreTipo, "\"AISLADO\"");
     EXPECT_FLOAT_EQ(borde.ttl, 0.33f);
     EXPECT_FLOAT_EQ(borde.frsi, 0.61f);
+}
+
+TEST(PuentesTermicosEscritura, RealesComoPrintf) {
+    std::vector<float> valores{0.0f,
+                               -0.0f,
+                               1.0f,
+                               -2.5f,
+                               0.0000005f,
+                               0.0000015f,
+                               1e38f,
+                               -3.4e38f,
+                               std::numeric_limits<float>::infinity(),
+                               std::numeric_limits<float>::quiet_NaN(),
+                               123456.789f};
+    std::mt19937 gen(3);
+    std::uniform_real_distribution<float> d(-1000.0f, 1000.0f);
+    for (int i = 0; i < 20000; ++i) valores.push_back(d(gen));
+    for (float v : valores) {
+        std::string s;
+        PuentesTermicos::anadirReal(s, v);
+        char esperado[64];
+        std::snprintf(esperado, sizeof esperado, "%f", static_cast<double>(v));
+        ASSERT_EQ(s, esperado) << v;
+    }
 }
