@@ -5,8 +5,6 @@
 #include <muParser.h>
 
 #include <cmath>
-#include <cstdlib>
-#include <functional>
 
 #include "climate/CondicionesOperacionales.h"
 #include "climate/CondicionesSistemas.h"
@@ -139,226 +137,126 @@ Elemento* buscar(Edificio& ed, const std::string& nombre) {
     return nullptr;
 }
 
-// ------------------------------------------------------------------ building parameters
+// ------------------------------------------------------------------ building and spaces
 
-TEST(EdificioTest, SinParametrosDeEdificio) {
-    Entorno e(kPlanta + espacio("SALA"));
-    auto ed = e.construir();
-    EXPECT_EQ(ed->tipoEdificio, "Unifamiliar");
-    EXPECT_TRUE(esNoDado(ed->azimut));
-    EXPECT_TRUE(esNoDado(ed->xRef));
-    EXPECT_FLOAT_EQ(ed->dAislamientoPerimetral, 0.0f);
-    EXPECT_FLOAT_EQ(ed->rAislamientoPerimetral, 0.0f);
-    EXPECT_FLOAT_EQ(e.global().claseHigrometria, 5.0f);
-    EXPECT_TRUE(esNoDado(e.global().higrometriaHR));
-    // No rotation, no translation: the space polygon stays where it was drawn.
-    esperarPunto(ed->espacios[0].verticesColocados[2], 5, 4, 0);
-}
-
-TEST(EdificioTest, ParametrosEHigrometriaDelEdificio) {
-    Entorno e(kPlanta + espacio("SALA") + R"(
-"PARAMETROS" = BUILD-PARAMETERS
-   TYPE-BUILD = Bloque
-   HIGROMETRIA-HR = 0.55
-   D-AISLAMIENTO-PERIMETRAL = 1.0
-   RA-AISLAMIENTO-PERIMETRAL = 1.5 ..
-)");
-    auto ed = e.construir();
-    EXPECT_EQ(ed->tipoEdificio, "Bloque");
-    EXPECT_FLOAT_EQ(e.global().higrometriaHR, 55.0f);
-    EXPECT_TRUE(esNoDado(e.global().claseHigrometria));
-    EXPECT_FLOAT_EQ(ed->dAislamientoPerimetral, 1.0f);
-    EXPECT_FLOAT_EQ(ed->rAislamientoPerimetral, 1.5f);
-}
-
-TEST(EdificioTest, HigrometriaPorProduccionYPorClase) {
+TEST(EdificioTest, ParametrosDelEdificio) {
+    {
+        Entorno e(kPlanta + espacio("SALA"));
+        auto ed = e.construir();
+        EXPECT_EQ(ed->tipoEdificio, "Unifamiliar");
+        EXPECT_TRUE(esNoDado(ed->azimut));
+        EXPECT_FLOAT_EQ(ed->dAislamientoPerimetral, 0.0f);
+        EXPECT_FLOAT_EQ(e.global().claseHigrometria, 5.0f);
+        EXPECT_TRUE(esNoDado(e.global().higrometriaHR));
+        esperarPunto(ed->espacios[0].verticesColocados[2], 5, 4, 0); // no rotation, no shift
+    }
+    {
+        Entorno e(
+            kPlanta + espacio("SALA") +
+            "\"B\" = BUILD-PARAMETERS\n TYPE-BUILD = Bloque\n HIGROMETRIA-HR = 0.55\n"
+            " RA-AISLAMIENTO-PERIMETRAL = 1.5\n AZIMUTH = 90\n X-REF = 100\n Y-REF = 50 ..\n" +
+            elemento("SUR", "EXTERIOR-WALL", "   LOCATION = SPACE-V1") +
+            ventana("V-1", 1, 1, 1, 1));
+        auto ed = e.construir();
+        EXPECT_EQ(ed->tipoEdificio, "Bloque");
+        EXPECT_FLOAT_EQ(e.global().higrometriaHR, 55.0f);
+        EXPECT_TRUE(esNoDado(e.global().claseHigrometria));
+        EXPECT_FLOAT_EQ(ed->rAislamientoPerimetral, 1.5f);
+        // (5, 0) turned clockwise a quarter: (0, -5); then moved by (100, 50).
+        esperarPunto(ed->espacios[0].verticesColocados[1], 100, 45, 0);
+        esperarPunto(ed->plantas[0].verticesColocados[2], 108, 40, 0); // (10, 8) -> (8, -10)
+        // The record keeps the compass direction in the building: the south wall of the space
+        // (azimuth 180 in its frame) and its window face west.
+        EXPECT_NEAR(buscar(*ed, "\"SUR\"")->azimut, 270.0f, 1e-3);
+        esperarPunto(buscar(*ed, "\"SUR\"")->poligono->normal(), -1, 0, 0);
+        EXPECT_NEAR(buscar(*ed, "\"V-1\"")->azimut, 270.0f, 1e-3);
+    }
     {
         Entorno e(kPlanta + espacio("SALA") +
                   "\"B\" = BUILD-PARAMETERS\n HIGROMETRIA-G = 0.1\n HIGROMETRIA-n = 0.5 ..\n");
         e.construir();
-        EXPECT_FLOAT_EQ(e.global().higrometriaG, 0.1f);
         EXPECT_FLOAT_EQ(e.global().higrometriaN, 0.5f);
     }
-    {
-        Entorno e(kPlanta + espacio("SALA") +
-                  "\"B\" = BUILD-PARAMETERS\n CLASE-HIGROMETRIA = 4 ..\n");
-        e.construir();
-        EXPECT_FLOAT_EQ(e.global().claseHigrometria, 4.0f);
-    }
 }
-
-TEST(EdificioTest, HigrometriaMalDefinida) {
-    const std::string error = "Error en definici\xF3n de higrometr\xED"
-                              "a del edificio.";
-    for (const char* claves : {"HIGROMETRIA-HR = 0", "HIGROMETRIA-HR = -3", "CLASE-HIGROMETRIA = 2",
-                               "HIGROMETRIA-G = 0.1", "HIGROMETRIA-G = 0\n HIGROMETRIA-n = 1",
-                               "HIGROMETRIA-G = 1\n HIGROMETRIA-n = 0"})
-        EXPECT_EQ(mensajeFatal(kPlanta + espacio("SALA") + "\"B\" = BUILD-PARAMETERS\n " + claves +
-                               " ..\n"),
-                  error)
-            << claves;
-}
-
-TEST(EdificioTest, ElAzimutYLaReferenciaDelEdificioColocanTodo) {
-    Entorno e(kPlanta + espacio("SALA") +
-              "\"B\" = BUILD-PARAMETERS\n AZIMUTH = 90\n X-REF = 100\n Y-REF = 50 ..\n");
-    auto ed = e.construir();
-    // (5, 0) turned clockwise a quarter: (0, -5); then moved by (100, 50).
-    esperarPunto(ed->espacios[0].verticesColocados[1], 100, 45, 0);
-    esperarPunto(ed->plantas[0].verticesColocados[2], 108, 40, 0); // (10, 8) -> (8, -10)
-}
-
-TEST(EdificioTest, ElAzimutDelRegistroEsLaOrientacionEnElEdificio) {
-    // The south wall of the space (azimuth 180 in its frame) faces west once the building is
-    // turned a quarter clockwise; its window follows it.
-    Entorno e(kPlanta + espacio("SALA") + "\"B\" = BUILD-PARAMETERS\n AZIMUTH = 90 ..\n" +
-              elemento("SUR", "EXTERIOR-WALL", "   LOCATION = SPACE-V1") +
-              ventana("V-1", 1, 1, 1, 1));
-    auto ed = e.colocar();
-    Elemento* muro = buscar(*ed, "\"SUR\"");
-    EXPECT_NEAR(muro->azimut, 270.0f, 1e-3);
-    esperarPunto(muro->poligono->normal(), -1, 0, 0);
-    EXPECT_NEAR(buscar(*ed, "\"V-1\"")->azimut, 270.0f, 1e-3);
-}
-
-// ------------------------------------------------------------------ storeys and spaces
 
 TEST(EdificioTest, EspacioColocadoDesdeUnVerticeDeLaPlanta) {
-    // FLOOR-V2: origin on (10, 0), x axis along V2 -> V3 (north).
-    {
-        Entorno e(kPlanta + espacio("SALA", "   LOCATION = FLOOR-V2"));
+    struct Caso {
+        const char* claves;
+        float x0, y0, x2, y2;
+    } casos[] = {
+        // FLOOR-V2: origin on (10, 0), x axis along V2 -> V3 (north).
+        {"   LOCATION = FLOOR-V2", 10, 0, 6, 5},
+        // FLOOR-V4 on a four-vertex storey: the edge runs from V4 (0, 8) back to V1 (south).
+        {"   LOCATION = FLOOR-V4", 0, 8, 4, 3},
+        // A given azimuth and X, Y replace the edge and the vertex.
+        {"   LOCATION = FLOOR-V3\n   AZIMUTH = 0\n   X = 1\n   Y = 2", 1, 2, 6, 6},
+    };
+    for (const Caso& c : casos) {
+        Entorno e(kPlanta + espacio("SALA", c.claves));
         auto ed = e.construir();
-        const auto& v = ed->espacios[0].verticesColocados;
-        esperarPunto(v[0], 10, 0, 0);
-        esperarPunto(v[1], 10, 5, 0);
-        esperarPunto(v[2], 6, 5, 0);
+        esperarPunto(ed->espacios[0].verticesColocados[0], c.x0, c.y0, 0);
+        esperarPunto(ed->espacios[0].verticesColocados[2], c.x2, c.y2, 0);
         EXPECT_NEAR(ed->espacios[0].area, 20.0f, 1e-4);
-    }
-    // FLOOR-V4 on a four-vertex storey: the edge runs from V4 (0, 8) back to V1 (south).
-    {
-        Entorno e(kPlanta + espacio("SALA", "   LOCATION = FLOOR-V4"));
-        auto ed = e.construir();
-        const auto& v = ed->espacios[0].verticesColocados;
-        esperarPunto(v[0], 0, 8, 0);
-        esperarPunto(v[1], 0, 3, 0);
-        esperarPunto(v[2], 4, 3, 0);
-    }
-    // FLOOR-SPACE is V1; a given azimuth and X, Y replace the edge and the vertex.
-    {
-        Entorno e(kPlanta +
-                  espacio("SALA", "   LOCATION = FLOOR-V3\n   AZIMUTH = 0\n   X = 1\n   Y = 2"));
-        auto ed = e.construir();
-        esperarPunto(ed->espacios[0].verticesColocados[2], 6, 6, 0);
     }
 }
 
 TEST(EdificioTest, ElGiroDeLaPlantaSoloActuaConReferenciaEnLaPlanta) {
-    const std::string planta = R"(
-"PB" = FLOOR
-   AZIMUTH = 180
-   X = 20
-   Z = 2
-   POLYGON = "P-PB"
-   SPACE-HEIGHT = 3 ..
-)";
-    std::string poligonos = kPlanta.substr(kPlanta.find("\"P-PB\" = POLYGON"));
+    std::string planta = kPlanta;
+    planta.replace(planta.find("   Z = 0"), 8, "   AZIMUTH = 180\n   X = 20\n   Z = 2");
     // With a storey reference: space frame on V1, then the storey turned half round and moved.
     {
-        Entorno e(planta + poligonos + espacio("SALA", "   LOCATION = FLOOR-SPACE"));
-        auto ed = e.construir();
-        esperarPunto(ed->espacios[0].verticesColocados[2], 15, -4, 2);
-        EXPECT_FLOAT_EQ(ed->espacios[0].zBase, 2.0f);
+        Entorno e(planta + espacio("SALA", "   LOCATION = FLOOR-SPACE"));
+        esperarPunto(e.construir()->espacios[0].verticesColocados[2], 15, -4, 2);
     }
     // Without one, the storey transform is not applied (its Z still is).
     {
-        Entorno e(planta + poligonos + espacio("SALA", "   Z = 0.5"));
-        auto ed = e.construir();
-        esperarPunto(ed->espacios[0].verticesColocados[2], 5, 4, 2.5f);
+        Entorno e(planta + espacio("SALA", "   Z = 0.5"));
+        esperarPunto(e.construir()->espacios[0].verticesColocados[2], 5, 4, 2.5f);
     }
 }
 
-TEST(EdificioTest, AreaAlturaYMultiplicador) {
+TEST(EdificioTest, AreaAlturaMultiplicadorYCondiciones) {
     Entorno e(kPlanta + espacio("SALA", "   HEIGHT = 2.5\n   MULTIPLIER = 2") +
               espacio("ESTAR", "   AREA = 25\n   VOLUME = 75\n   HEIGHT = 2.7") +
-              espacio("COPIA", "   MULTIPLIED = 1\n   MULTIPLIER = 3"));
+              espacio("COPIA", "   MULTIPLIED = 1\n   MULTIPLIER = 3") +
+              "\"OTRA\" = SPACE\n POLYGON = \"P-SALA\"\n"
+              " SPACE-CONDITIONS = \"SIN-FUENTES-INTERNAS-POR-DEFECTO\"\n"
+              " SYSTEM-CONDITIONS = \"NO-ACONDICIONADO-POR-DEFECTO\" ..\n");
     auto ed = e.construir();
-    ASSERT_EQ(ed->numEspacios(), 3);
+    ASSERT_EQ(ed->numEspacios(), 4);
     EXPECT_NEAR(ed->espacios[0].area, 20.0f, 1e-4);
     EXPECT_FLOAT_EQ(ed->espacios[0].altura, 2.5f);
     EXPECT_FLOAT_EQ(ed->espacios[0].multiplicador, 2.0f);
     EXPECT_FLOAT_EQ(ed->espacios[1].area, 25.0f);
     EXPECT_FLOAT_EQ(ed->espacios[1].altura, 3.0f); // VOLUME / AREA, whatever HEIGHT says
-    EXPECT_FLOAT_EQ(ed->espacios[1].alturaGeometrica, 2.7f);
     // The multiplied copy keeps its multiplier and nothing else.
-    EXPECT_TRUE(ed->espacios[2].multiplicado);
     EXPECT_FLOAT_EQ(ed->espacios[2].multiplicador, 3.0f);
     EXPECT_TRUE(ed->espacios[2].verticesColocados.empty());
     EXPECT_EQ(ed->espacios[2].zona, nullptr);
-    ASSERT_NE(ed->espacios[0].zona, nullptr);
-    EXPECT_EQ(ed->espacios[0].zona->referencia, -1);
     EXPECT_EQ(ed->espacios[1].zona->referencia, -2);
-    EXPECT_EQ(ed->espacios[0].planta, 0);
     EXPECT_EQ(ed->espacios[0].nombrePlanta, "\"PB\"");
-}
-
-TEST(EdificioTest, AlturaDelEspacioNoPositiva) {
-    EXPECT_EQ(mensajeFatal(kPlanta + espacio("SALA", "   HEIGHT = 0")),
-              "Error Grave de Definici\xF3n Geom\xE9trica. La altura del espacio \"SALA\" es = "
-              "0.00 y debe ser >0");
-    // No HEIGHT on a storey without SPACE-HEIGHT.
-    std::string sinAltura = kPlanta;
-    sinAltura.replace(sinAltura.find("SPACE-HEIGHT = 3"), 16, "MULTIPLIER = 1");
-    EXPECT_EQ(mensajeFatal(sinAltura + espacio("SALA")),
-              "Error Grave de Definici\xF3n Geom\xE9trica. La altura del espacio \"SALA\" es = "
-              "0.00 y debe ser >0");
-}
-
-TEST(EdificioTest, PoligonosQueFaltanOMalDefinidos) {
-    EXPECT_EQ(mensajeFatal(kPlanta + "\"SALA\" = SPACE\n POLYGON = \"NADA\" ..\n"),
-              "No se encuentra: \"NADA\"");
-    EXPECT_EQ(mensajeFatal(kPlanta + "\"P-UNO\" = POLYGON\n V1 = ( 0, 0 ) ..\n" +
-                           "\"SALA\" = SPACE\n POLYGON = \"P-UNO\" ..\n"),
-              "Poligono mal definido: \"P-UNO\"");
-    std::string sinPoligono = kPlanta;
-    sinPoligono.replace(sinPoligono.find("\"P-PB\"\n"), 6, "\"P-NO\"");
-    EXPECT_EQ(mensajeFatal(sinPoligono + espacio("SALA")), "No se encuentra: \"P-NO\"");
-}
-
-TEST(EdificioTest, BusquedaDeLasCondiciones) {
-    // The default names are accepted only when given explicitly.
-    {
-        Entorno e(kPlanta + espacio("SALA") +
-                  "\"OTRA\" = SPACE\n POLYGON = \"P-SALA\"\n"
-                  " SPACE-CONDITIONS = \"SIN-FUENTES-INTERNAS-POR-DEFECTO\"\n"
-                  " SYSTEM-CONDITIONS = \"NO-ACONDICIONADO-POR-DEFECTO\" ..\n");
-        auto ed = e.construir();
-        ASSERT_EQ(ed->nombresCondiciones.size(), 2u);
-        EXPECT_EQ(ed->nombresCondiciones[0], "\"RESIDENCIAL\"");
-        EXPECT_EQ(ed->nombresCondiciones[1], "SIN-FUENTES-INTERNAS-POR-DEFECTO");
-        EXPECT_EQ(ed->nombresSistemas.back(), "NO-ACONDICIONADO-POR-DEFECTO");
-        ASSERT_EQ(ed->condiciones.size(), 2u);
-        EXPECT_EQ(ed->espacios[0].zona->condiciones, ed->condiciones[0].get());
-        EXPECT_EQ(ed->espacios[1].zona->condiciones, ed->condiciones[1].get());
-        EXPECT_EQ(ed->espacios[1].zona->sistema, ed->sistemas[0].get());
-    }
-    EXPECT_EQ(mensajeFatal(kPlanta + "\"SALA\" = SPACE\n POLYGON = \"P-SALA\"\n"
-                                     " SYSTEM-CONDITIONS = \"NO-ACONDICIONADO-POR-DEFECTO\" ..\n"),
-              "No se encuentra SPACE-CONDITIONS en zona: \"SALA\"");
-    EXPECT_EQ(mensajeFatal(kPlanta + "\"SALA\" = SPACE\n POLYGON = \"P-SALA\"\n"
-                                     " SPACE-CONDITIONS = \"RESIDENCIAL\"\n"
-                                     " SYSTEM-CONDITIONS = \"CALEFACCION\" ..\n"),
-              "No se encuentra SYSTEM-CONDITIONS en zona: \"SALA\"");
+    // The default conditions are found when named explicitly.
+    EXPECT_EQ(ed->nombresCondiciones.back(), "SIN-FUENTES-INTERNAS-POR-DEFECTO");
+    EXPECT_EQ(ed->espacios[0].zona->condiciones, ed->condiciones[0].get());
+    EXPECT_EQ(ed->espacios[3].zona->condiciones, ed->condiciones[1].get());
+    EXPECT_EQ(ed->espacios[3].zona->sistema, ed->sistemas[0].get());
 }
 
 // ------------------------------------------------------------------ envelope elements
 
-TEST(EdificioTest, MurosPorAristaMiranHaciaFuera) {
+TEST(EdificioTest, MurosPorAristaYLibres) {
     Entorno e(kPlanta + espacio("SALA") +
               elemento("SUR", "EXTERIOR-WALL", "   LOCATION = SPACE-V1") +
               elemento("ESTE", "EXTERIOR-WALL", "   LOCATION = SPACE-V2") +
               elemento("NORTE", "EXTERIOR-WALL", "   LOCATION = SPACE-V3") +
-              elemento("OESTE", "EXTERIOR-WALL", "   LOCATION = SPACE-V4"));
+              elemento("OESTE", "EXTERIOR-WALL", "   LOCATION = SPACE-V4") +
+              elemento("LIBRE", "EXTERIOR-WALL",
+                       "   X = 1\n   Y = 4\n   AZIMUTH = 0\n   WIDTH = 2\n   HEIGHT = 2.5") +
+              elemento("CORTO", "EXTERIOR-WALL",
+                       "   LOCATION = SPACE-V1\n   X = 1\n   WIDTH = 3\n"
+                       "   Z = 0.5"));
     auto ed = e.construir();
+    // The azimuth follows from the base edge, the space lying on its left.
     struct Caso {
         const char* nombre;
         float azimut, nx, ny;
@@ -371,39 +269,22 @@ TEST(EdificioTest, MurosPorAristaMiranHaciaFuera) {
         ASSERT_NE(m, nullptr) << c.nombre;
         EXPECT_NEAR(m->azimut, c.azimut, 1e-4) << c.nombre;
         esperarPunto(m->poligono->normal(), c.nx, c.ny, 0);
-        EXPECT_NEAR(m->inclinacion, 90 * 0.017453292f, 1e-6);
-        EXPECT_EQ(m->suelo, 0);
     }
     // The south wall: 5 m along the edge, the space height (3 m) high, standing on z 0.
     Elemento* sur = buscar(*ed, "\"SUR\"");
-    esperarPunto(nodo(*sur, 0), 0, 0, 0);
-    esperarPunto(nodo(*sur, 1), 5, 0, 0);
     esperarPunto(nodo(*sur, 2), 5, 0, 3);
     EXPECT_NEAR(sur->area(), 15.0f, 1e-4);
-    EXPECT_NEAR(sur->anchura, 5.0f, 1e-5);
-    EXPECT_FLOAT_EQ(sur->altura, 3.0f);
     // Vertical elements are neither the ceiling nor a floor of the space.
     EXPECT_TRUE(ed->espacios[0].techo.empty());
     EXPECT_TRUE(ed->espacios[0].suelos.empty());
-}
-
-TEST(EdificioTest, MuroLibreYClavesQueDesplazanElInicio) {
-    Entorno e(kPlanta + espacio("SALA") +
-              elemento("LIBRE", "EXTERIOR-WALL",
-                       "   X = 1\n   Y = 4\n   AZIMUTH = 0\n   WIDTH = 2\n   HEIGHT = 2.5") +
-              elemento("CORTO", "EXTERIOR-WALL",
-                       "   LOCATION = SPACE-V1\n   X = 1\n   WIDTH = 3\n"
-                       "   Z = 0.5"));
-    auto ed = e.construir();
-    // Azimuth 0 faces north: the base runs west from (1, 4).
+    // Free mode: azimuth 0 faces north, so the base runs west from (1, 4).
     Elemento* libre = buscar(*ed, "\"LIBRE\"");
     esperarPunto(nodo(*libre, 1), -1, 4, 0);
     esperarPunto(nodo(*libre, 2), -1, 4, 2.5f);
-    esperarPunto(libre->poligono->normal(), 0, 1, 0);
+    // A given X moves the start of an edge wall; the width fixes its end; Z lifts it.
     Elemento* corto = buscar(*ed, "\"CORTO\"");
     esperarPunto(nodo(*corto, 0), 1, 0, 0.5f);
     esperarPunto(nodo(*corto, 1), 4, 0, 0.5f);
-    EXPECT_FLOAT_EQ(corto->zBase, 0.5f);
 }
 
 TEST(EdificioTest, CubiertaTechoSueloYElementosGirados) {
@@ -421,7 +302,6 @@ TEST(EdificioTest, CubiertaTechoSueloYElementosGirados) {
     EXPECT_FLOAT_EQ(cubierta->inclinacion, 0.0f);
     esperarPunto(nodo(*cubierta, 2), 5, 4, 3);
     esperarPunto(cubierta->poligono->normal(), 0, 0, 1);
-    EXPECT_NEAR(cubierta->area(), 20.0f, 1e-4);
 
     // LOCATION BOTTOM: tilt 180, the polygon reversed at base z (facing down), a floor.
     Elemento* solera = buscar(*ed, "\"SOLERA\"");
@@ -429,7 +309,6 @@ TEST(EdificioTest, CubiertaTechoSueloYElementosGirados) {
     esperarPunto(solera->poligono->normal(), 0, 0, -1);
     esperarPunto(nodo(*solera, 0), 0, 4, 0);
     EXPECT_EQ(solera->suelo, 1);
-    EXPECT_EQ(solera->codigo, kUndergroundWall);
 
     // TILT 180 with no LOCATION at Z 0 is a floor; with Z 2.5 it turns over into a ceiling.
     Elemento* voladizo = buscar(*ed, "\"VOLADIZO\"");
@@ -452,7 +331,6 @@ TEST(EdificioTest, CubiertaTechoSueloYElementosGirados) {
     EXPECT_EQ(sala.suelos[0], "\"VOLADIZO\"");
     EXPECT_EQ(sala.suelos[1], "\"SOLERA\"");
     EXPECT_EQ(sala.zona->segundoNombre, "\"FALDON\"");
-    EXPECT_EQ(sala.zona->listaNombres, sala.suelos);
 }
 
 TEST(EdificioTest, RegistrosListasYCodigosDeLado) {
@@ -471,7 +349,6 @@ TEST(EdificioTest, RegistrosListasYCodigosDeLado) {
     const char* orden[] = {"\"V-1\"",   "\"PUERTA\"",  "\"FACHADA\"", "\"CUBIERTA\"",
                            "\"V-INT\"", "\"TABIQUE\"", "\"FORJADO\"", "\"SOLERA\""};
     ASSERT_EQ(ed->registros().size(), 8u);
-    ASSERT_EQ(ed->superficies.size(), 8u);
     for (int i = 0; i < 8; ++i) {
         EXPECT_EQ(ed->registros()[i]->nombre, orden[i]) << i;
         EXPECT_EQ(ed->superficies[i], ed->registros()[i]->poligono.get()) << i;
@@ -479,22 +356,12 @@ TEST(EdificioTest, RegistrosListasYCodigosDeLado) {
     EXPECT_EQ(ed->ventanas, (std::vector<int>{0, 1, 4}));
     // Exterior surfaces: windows, exterior walls and roofs (not interior or underground).
     ASSERT_EQ(ed->superficiesExteriores.size(), 5u);
-    EXPECT_EQ(ed->superficiesExteriores[2], ed->superficies[2]);
-    EXPECT_EQ(ed->superficiesExteriores[3], ed->superficies[3]);
-    EXPECT_EQ(ed->superficiesExteriores[4], ed->superficies[4]);
-    // Names by element number, empty for underground walls.
-    EXPECT_EQ(ed->nombresElementos[4], "\"V-INT\"");
-    EXPECT_EQ(ed->nombresElementos[7], "");
-    // Side codes.
+    EXPECT_EQ(ed->nombresElementos[7], ""); // no name for underground walls
+    // Side codes: own element number and the space; two spaces for an interior wall.
     EXPECT_EQ(ed->registros()[0]->lados, (std::vector<int>{0, -2}));
-    EXPECT_EQ(ed->registros()[2]->lados, (std::vector<int>{2, -2}));
     EXPECT_EQ(ed->registros()[4]->lados, (std::vector<int>{4, -2}));
     EXPECT_EQ(ed->registros()[5]->lados, (std::vector<int>{-1, -2}));
-    EXPECT_EQ(ed->registros()[5]->tercero, 0);
     EXPECT_EQ(ed->registros()[7]->lados, (std::vector<int>{7, -2}));
-    EXPECT_EQ(ed->registros()[0]->codigo, kWindow);
-    EXPECT_EQ(ed->registros()[3]->codigo, kRoof);
-    EXPECT_EQ(ed->registros()[5]->junto, "\"SALA\"");
     // The space's own list holds its walls, not their windows.
     EXPECT_EQ(ed->espacios[1].elementos.size(), 5u);
     // An interior ceiling is also a floor of the space next to it.
@@ -502,14 +369,11 @@ TEST(EdificioTest, RegistrosListasYCodigosDeLado) {
     EXPECT_EQ(ed->espacios[0].suelos, (std::vector<std::string>{"\"FORJADO\""}));
     // Net area of the fachada: 5 x 3 - 1.2 - 0.9 x 2.1.
     EXPECT_NEAR(ed->registros()[2]->area(), 15.0f - 1.2f - 1.89f, 1e-4);
-    EXPECT_NEAR(ed->registros()[2]->areasLados[1], ed->registros()[2]->poligono->perimeter(), 1e-4);
     // A window in the wall's plane: from (0.5, 0, 1) to (1.5, 0, 2.2), facing south.
     const Elemento& v1 = *ed->registros()[0];
     esperarPunto(nodo(v1, 0), 0.5f, 0, 1);
     esperarPunto(nodo(v1, 2), 1.5f, 0, 2.2f);
     esperarPunto(v1.poligono->normal(), 0, -1, 0);
-    EXPECT_NEAR(v1.area(), 1.2f, 1e-5);
-    EXPECT_FLOAT_EQ(v1.azimut, 180.0f);
 }
 
 TEST(EdificioTest, VentanasMayoresQueSuMuro) {
@@ -553,30 +417,51 @@ TEST(EdificioTest, PoligonoPropioEnElPlanoDelElemento) {
     esperarPunto(nodo(*v, 2), 5, 2, 3);
 }
 
-TEST(EdificioTest, ErroresDeDefinicionDeElementos) {
-    EXPECT_EQ(mensajeFatal(kPlanta + espacio("SALA") +
-                           elemento("SUELTO", "EXTERIOR-WALL", "   HEIGHT = 3")),
-              "El elemento \"SUELTO\" no est\xE1 bien definido geom\xE9tricamente");
-    EXPECT_EQ(mensajeFatal(kPlanta + espacio("SALA") +
-                           elemento("TABIQUE", "INTERIOR-WALL",
-                                    "   LOCATION = SPACE-V1\n   NEXT-TO = \"PASILLO\"")),
-              "\"TABIQUE\": Cerramiento interior mal definido. No se encuentra el espacio "
-              "\"PASILLO\"");
-    EXPECT_EQ(mensajeFatal(kPlanta + espacio("SALA") +
-                           elemento("FORJADO", "INTERIOR-WALL",
-                                    "   LOCATION = TOP\n   NEXT-TO = \"DESVAN\"")),
-              "El cerramiento \"FORJADO\" est\xE1 mal definido. No se encuentra la zona "
-              "\"DESVAN\"");
-    EXPECT_EQ(mensajeFatal(kPlanta + espacio("SALA") +
-                           elemento("HASTIAL", "EXTERIOR-WALL", "   POLYGON = \"P-NINGUNO\"")),
-              "No se encuentra: \"P-NINGUNO\"");
-    EXPECT_EQ(mensajeFatal(kPlanta + espacio("SALA") +
-                           elemento("MURO-9", "EXTERIOR-WALL", "   LOCATION = SPACE-V9")),
-              "Poligono mal definido: \"P-SALA\"");
-    EXPECT_EQ(mensajeFatal(kPlanta + espacio("SALA") +
-                           elemento("FACHADA", "EXTERIOR-WALL", "   LOCATION = SPACE-V1") +
-                           "\"V-1\" = WINDOW\n X = 1\n HEIGHT = 1 ..\n"),
-              "Ventana mal definida falta WIDTH");
+TEST(EdificioTest, MensajesFatales) {
+    const std::string base = kPlanta + espacio("SALA");
+    std::string sinAltura = kPlanta;
+    sinAltura.replace(sinAltura.find("SPACE-HEIGHT = 3"), 16, "MULTIPLIER = 1");
+    const std::string altura = "Error Grave de Definici\xF3n Geom\xE9trica. La altura del espacio "
+                               "\"SALA\" es = 0.00 y debe ser >0";
+    const std::string higrometria = "Error en definici\xF3n de higrometr\xED"
+                                    "a del edificio.";
+    const std::string crece =
+        "Error en la funci\xF3n F: la expresi\xF3n crece sin l\xEDmite al sustituir X1";
+    const std::string parametros = "\"B\" = BUILD-PARAMETERS\n ";
+    const std::vector<std::pair<std::string, std::string>> casos = {
+        {kPlanta + espacio("SALA", "   HEIGHT = 0"), altura},
+        {sinAltura + espacio("SALA"), altura}, // no HEIGHT, no SPACE-HEIGHT
+        {kPlanta + "\"SALA\" = SPACE\n POLYGON = \"NADA\" ..\n", "No se encuentra: \"NADA\""},
+        {kPlanta + "\"P-UNO\" = POLYGON\n V1 = ( 0, 0 ) ..\n\"SALA\" = SPACE\n"
+                   " POLYGON = \"P-UNO\" ..\n",
+         "Poligono mal definido: \"P-UNO\""},
+        {kPlanta + "\"SALA\" = SPACE\n POLYGON = \"P-SALA\"\n"
+                   " SYSTEM-CONDITIONS = \"NO-ACONDICIONADO-POR-DEFECTO\" ..\n",
+         "No se encuentra SPACE-CONDITIONS en zona: \"SALA\""},
+        {kPlanta + "\"SALA\" = SPACE\n POLYGON = \"P-SALA\"\n SPACE-CONDITIONS = \"RESIDENCIAL\"\n"
+                   " SYSTEM-CONDITIONS = \"CALEFACCION\" ..\n",
+         "No se encuentra SYSTEM-CONDITIONS en zona: \"SALA\""},
+        {base + parametros + "HIGROMETRIA-HR = 0 ..\n", higrometria},
+        {base + parametros + "CLASE-HIGROMETRIA = 2 ..\n", higrometria},
+        {base + parametros + "HIGROMETRIA-G = 0.1 ..\n", higrometria}, // no HIGROMETRIA-n
+        {base + parametros + "HIGROMETRIA-G = 1\n HIGROMETRIA-n = 0 ..\n", higrometria},
+        {base + elemento("SUELTO", "EXTERIOR-WALL", "   HEIGHT = 3"),
+         "El elemento \"SUELTO\" no est\xE1 bien definido geom\xE9tricamente"},
+        {base + elemento("TABIQUE", "INTERIOR-WALL",
+                         "   LOCATION = SPACE-V1\n   NEXT-TO = \"PASILLO\""),
+         "\"TABIQUE\": Cerramiento interior mal definido. No se encuentra el espacio \"PASILLO\""},
+        {base + elemento("FORJADO", "INTERIOR-WALL", "   LOCATION = TOP\n   NEXT-TO = \"DESVAN\""),
+         "El cerramiento \"FORJADO\" est\xE1 mal definido. No se encuentra la zona \"DESVAN\""},
+        {base + elemento("HASTIAL", "EXTERIOR-WALL", "   POLYGON = \"P-NINGUNO\""),
+         "No se encuentra: \"P-NINGUNO\""},
+        {base + elemento("MURO-9", "EXTERIOR-WALL", "   LOCATION = SPACE-V9"),
+         "Poligono mal definido: \"P-SALA\""},
+        // A placeholder whose text contains itself, and two that double each other.
+        {base + "\"F\" = FUNCTION\n CALCULATE = \"X1 + 1\"\n X1 = \"X1 * 2\" ..\n", crece},
+        {base + "\"F\" = FUNCTION\n CALCULATE = \"X1\"\n X1 = \"X2+X2\"\n X2 = \"X1+X1\" ..\n",
+         crece},
+    };
+    for (const auto& c : casos) EXPECT_EQ(mensajeFatal(c.first), c.second) << c.first;
 }
 
 // ------------------------------------------------------------------ functions and modes
@@ -607,38 +492,13 @@ TEST(EdificioTest, FuncionesDeUsuarioConMarcadores) {
     EXPECT_EQ(e.global().buscarFuncion("CONSTANTE"), 1);
 }
 
-TEST(EdificioTest, MarcadoresQueNoTerminan) {
-    const std::string mensaje =
-        "Error en la funci\xF3n F: la expresi\xF3n crece sin l\xEDmite al sustituir X1";
-    // A placeholder whose text contains itself.
-    EXPECT_EQ(mensajeFatal(kPlanta + espacio("SALA") +
-                           "\"F\" = FUNCTION\n CALCULATE = \"X1 + 1\"\n X1 = \"X1 * 2\" ..\n"),
-              mensaje);
-    // Two placeholders that double each other on every sweep.
-    EXPECT_EQ(mensajeFatal(kPlanta + espacio("SALA") +
-                           "\"F\" = FUNCTION\n CALCULATE = \"X1\"\n X1 = \"X2+X2\"\n"
-                           " X2 = \"X1+X1\" ..\n"),
-              mensaje);
-}
-
 TEST(EdificioTest, ModoDeParticiones) {
-    {
-        Entorno e(kPlanta + espacio("SALA") +
-                  "\"B\" = BUILD-PARAMETERS\n"
-                  " INTERNAL-PARTITIONS = DEFAULT-ADDED ..\n");
-        auto ed = e.construir();
-        EXPECT_FALSE(ed->particionesSobrescribir);
-        EXPECT_TRUE(ed->particionesAnadir);
-        EXPECT_FALSE(ed->particionesDirecto);
-    }
-    {
-        Entorno e(kPlanta + espacio("SALA") +
-                  "\"B\" = BUILD-PARAMETERS\n"
-                  " INTERNAL-PARTITIONS = DEFAULT-OVERWRITTEN ..\n");
-        auto ed = e.construir();
-        EXPECT_TRUE(ed->particionesSobrescribir);
-        EXPECT_FALSE(ed->particionesDirecto);
-    }
+    Entorno e(kPlanta + espacio("SALA") +
+              "\"B\" = BUILD-PARAMETERS\n INTERNAL-PARTITIONS = DEFAULT-ADDED ..\n");
+    auto ed = e.construir();
+    EXPECT_FALSE(ed->particionesSobrescribir);
+    EXPECT_TRUE(ed->particionesAnadir);
+    EXPECT_FALSE(ed->particionesDirecto);
 }
 
 // ------------------------------------------------------------------ the sample building
@@ -649,14 +509,9 @@ TEST(EdificioTest, ViviendaDeEjemplo) {
     auto ed = e.construir();
     ASSERT_EQ(ed->numEspacios(), 9);
     ASSERT_EQ(ed->plantas.size(), 2u);
-    EXPECT_EQ(e.global().claseHigrometria, 3.0f);
     // 10 windows and doors, 14 exterior walls, 5 roofs, 18 interior walls, 5 slabs.
     EXPECT_EQ(ed->ventanas.size(), 10u);
     EXPECT_EQ(ed->superficies.size(), 10u + 14u + 5u + 18u + 5u);
-    EXPECT_EQ(ed->superficiesExteriores.size(), 10u + 14u + 5u);
-    int garaje = ed->indiceEspacio("\"GARAJE\"");
-    ASSERT_GE(garaje, 0);
-    EXPECT_NEAR(ed->espacios[garaje].area, 24.0f, 1e-4);
     // Ground-floor ceilings are the floors of the rooms above.
     int dormitorio = ed->indiceEspacio("\"DORMITORIO-1\"");
     EXPECT_EQ(ed->espacios[dormitorio].suelos, (std::vector<std::string>{"\"TECHO-SALON\""}));
@@ -670,37 +525,7 @@ TEST(EdificioTest, ViviendaDeEjemplo) {
     // Both slopes meet at the ridge.
     Elemento* sur = buscar(*ed, "\"DORMITORIO-1-FALDON-SUR\"");
     Elemento* norte = buscar(*ed, "\"DORMITORIO-3-FALDON-NORTE\"");
-    EXPECT_NEAR(nodo(*sur, 2).y, 4.0f, 1e-3);
     EXPECT_NEAR(nodo(*sur, 2).z, nodo(*norte, 2).z, 1e-3);
-    // The east wall of the aseo starts where the garage ends.
-    Elemento* este = buscar(*ed, "\"ASEO-FACHADA-ESTE\"");
-    esperarPunto(nodo(*este, 0), 10, 6, 0);
-    esperarPunto(nodo(*este, 1), 10, 8, 0);
-}
-
-TEST(EdificioTest, EdificioGeneradoConUnaPlantaIncompleta) {
-    // 45 rooms in rows of 4: five full storeys of 8 and a top storey of 5.
-    DirectorioTemporal dir;
-    std::string fichero = dir.fichero("generado.bdl");
-    std::string orden = "python3 " + std::string(ENVOLVENTE_FUENTES) +
-                        "/tools/generar_edificio.py 45 --columnas 4 --ventanas 2 > " + fichero;
-    ASSERT_EQ(std::system(orden.c_str()), 0);
-    Entorno e(std::make_unique<LeerBDL>(fichero));
-    auto ed = e.construir();
-    ASSERT_EQ(ed->numEspacios(), 45);
-    EXPECT_EQ(ed->plantas.size(), 6u);
-    EXPECT_EQ(static_cast<int>(ed->ventanas.size()), ed->numVentanas);
-    EXPECT_EQ(static_cast<int>(ed->superficies.size()),
-              ed->numVentanas + ed->numMurosExteriores + ed->numCubiertas + ed->numMurosInteriores +
-                  ed->numMurosEnterrados);
-    for (const Espacio& esp : ed->espacios) {
-        EXPECT_NEAR(esp.area, 20.0f, 1e-3) << esp.nombre;
-        EXPECT_FALSE(esp.techo.empty()) << esp.nombre;
-        EXPECT_EQ(esp.suelos.size(), 1u) << esp.nombre; // the slab or the ceiling below
-    }
-    // The last room sits on the sixth storey, above room 37.
-    EXPECT_FLOAT_EQ(ed->espacios[44].zBase, 15.0f);
-    EXPECT_EQ(ed->espacios[44].suelos[0], "\"F-ESPACIO-00036\"");
 }
 
 } // namespace
