@@ -37,28 +37,6 @@ struct DosHabitaciones : ::testing::Test {
 
 } // namespace
 
-TEST_F(DosHabitaciones, AristaCompartidaDaUnaParticionEntreAmbas) {
-    detector().ejecutar();
-    // Candidates: A's four edges, B's edge on x = 4 joins A's, then B's other three.
-    std::vector<Elemento*> p = particiones();
-    ASSERT_EQ(p.size(), 7u);
-    Elemento& comun = *p[2];
-    EXPECT_EQ(comun.lados, (std::vector<int>{-1, -2}));
-    EXPECT_EQ(comun.tipoMuro, "partition");
-    // Height 0.5 (3 + 2.5) = 2.75 over the 4 m edge: area 11; the perimeter of the second
-    // polygon leaves out its closing side: 2.75 + 4 + 2.75.
-    EXPECT_FLOAT_EQ(comun.areasLados[0], 11.0f);
-    EXPECT_FLOAT_EQ(comun.areasLados[1], 9.5f);
-    ASSERT_TRUE(comun.poligono && comun.poligono2);
-    EXPECT_FLOAT_EQ(comun.poligono->normal().x, -comun.poligono2->normal().x);
-    EXPECT_FLOAT_EQ(std::fabs(comun.poligono->normal().x), 1.0f);
-    // A perimeter edge has its room on both sides and its height.
-    EXPECT_EQ(p[0]->lados, (std::vector<int>{-1, -1}));
-    EXPECT_FLOAT_EQ(p[0]->areasLados[0], 12.0f);
-    EXPECT_EQ(p[6]->lados, (std::vector<int>{-2, -2}));
-    EXPECT_FLOAT_EQ(p[6]->areasLados[0], 10.0f);
-}
-
 TEST_F(DosHabitaciones, RegistrosReagrupadosNumeradosYEntregadosALasZonas) {
     detector().ejecutar();
     std::vector<Elemento*> p = particiones();
@@ -72,7 +50,7 @@ TEST_F(DosHabitaciones, RegistrosReagrupadosNumeradosYEntregadosALasZonas) {
     EXPECT_EQ(ed.espacios[b].zona->elementos[0], p[2]);
 }
 
-TEST_F(DosHabitaciones, ParticioDatByteAByte) {
+TEST_F(DosHabitaciones, ParticionesYParticioDatByteAByte) {
     detector().ejecutar();
     // Candidate edges in merge order (A's four, then B's three new ones); the shared edge
     // (4, 4) -> (4, 0) is 0.5 (3 + 2.5) = 2.75 high; each record names the first zone's storey and
@@ -93,6 +71,18 @@ TEST_F(DosHabitaciones, ParticioDatByteAByte) {
               "PARTICION-006-E001-E001*\"P1\"*\"B\"*4 0 4 8.000000 0.000000 0.000000 8.000000 "
               "0.000000 2.500000 4.000000 0.000000 2.500000 4.000000 0.000000 0.000000 \n"
               "\n7");
+    // The shared edge separates A and B; a perimeter edge has its room on both sides.
+    std::vector<Elemento*> p = particiones();
+    ASSERT_EQ(p.size(), 7u);
+    const Elemento& comun = *p[2];
+    EXPECT_EQ(comun.lados, (std::vector<int>{-1, -2}));
+    EXPECT_EQ(p[6]->lados, (std::vector<int>{-2, -2}));
+    // 2.75 high over 4 m: area 11; the perimeter of the second polygon leaves out its closing
+    // side: 2.75 + 4 + 2.75. The two polygons face opposite ways.
+    EXPECT_FLOAT_EQ(comun.areasLados[0], 11.0f);
+    EXPECT_FLOAT_EQ(comun.areasLados[1], 9.5f);
+    EXPECT_FLOAT_EQ(comun.poligono->normal().x, -comun.poligono2->normal().x);
+    EXPECT_FLOAT_EQ(std::fabs(comun.poligono->normal().x), 1.0f);
 }
 
 TEST_F(DosHabitaciones, MuroInteriorExplicitoSaleDeLosRegistrosYLaParticionSigue) {
@@ -135,7 +125,6 @@ TEST_F(DosHabitaciones, ModoAnadirNoCreaLaParticionCubierta) {
         d.asignarZonas();
         ASSERT_EQ(d.candidatos().size(), 7u);
         EXPECT_TRUE(d.candidatos()[2]->cubierto);
-        EXPECT_FALSE(d.candidatos()[0]->cubierto);
         // Covered, two different spaces: no partition; the rest still yield one each.
         EXPECT_EQ(d.contarParticiones(), 6);
     }

@@ -17,28 +17,18 @@ void esperarPunto(const Point3& p, float x, float y, float z) {
 
 } // namespace
 
-TEST(ElementContour, LongitudDireccionYTocantes) {
+TEST(ElementContour, DireccionYTocantes) {
     ElementContour c = arista(0, 0, 0, 3, 4, 0);
-    EXPECT_DOUBLE_EQ(c.longitud(), 5.0);
     Vector3 d(9, 9, 9);
     ASSERT_TRUE(c.direccion(d));
-    // (A - B)/|A - B|
-    EXPECT_FLOAT_EQ(d.x, -0.6f);
+    EXPECT_FLOAT_EQ(d.x, -0.6f); // (A - B)/|A - B|
     EXPECT_FLOAT_EQ(d.y, -0.8f);
-
-    ElementContour nulo = arista(1, 1, 1, 1, 1, 1);
     Vector3 sinTocar(7, 7, 7);
-    EXPECT_FALSE(nulo.direccion(sinTocar));
+    EXPECT_FALSE(arista(1, 1, 1, 1, 1, 1).direccion(sinTocar));
     EXPECT_FLOAT_EQ(sinTocar.x, 7.0f);
-
     c.anadirTocante(4);
-    c.anadirTocante(9);
-    EXPECT_EQ(c.numTocan(), 2);
-    EXPECT_EQ(c.tocante(1), 9);
-    EXPECT_EQ(c.tocante(2), -1);
-    EXPECT_EQ(c.tocante(-1), -1);
-    EXPECT_EQ(c.nombreTipo, "default");
-    EXPECT_EQ(c.tipo, -1);
+    EXPECT_EQ(c.tocante(0), 4);
+    EXPECT_EQ(c.tocante(1), -1);
 }
 
 TEST(ElementContour, IgualdadEnAmbosSentidosConUnMilimetro) {
@@ -104,8 +94,6 @@ TEST(ElementContour, PartirSinSolape) {
     EXPECT_FALSE(arista(3.997f, 0, 0, 8, 0, 0).solapa(b));
     // Parallel 1 cm apart.
     EXPECT_FALSE(arista(0, 0.01f, 0, 4, 0.01f, 0).solapa(b));
-    // Crossing.
-    EXPECT_FALSE(arista(2, -1, 0, 2, 1, 0).solapa(b));
     // Parallel 4 mm apart is the same line; ends within 5 mm snap to B's ends.
     ElementContour::Corte k = arista(0.004f, 0.004f, 0, 3.996f, 0.004f, 0).partir(b);
     EXPECT_TRUE(k.igual());
@@ -114,14 +102,4 @@ TEST(ElementContour, PartirSinSolape) {
     float nan = std::numeric_limits<float>::quiet_NaN();
     EXPECT_FALSE(arista(nan, 0, 0, 4, 0, 0).solapa(b));
     EXPECT_FALSE(b.solapa(arista(nan, 0, 0, 4, 0, 0)));
-}
-
-TEST(ElementContour, AristasOblicuasEnTresDimensiones) {
-    ElementContour b = arista(0, 0, 0, 3, 3, 3);
-    ElementContour::Corte k = arista(1, 1, 1, 5, 5, 5).partir(b);
-    ASSERT_TRUE(k.solapa);
-    esperarPunto(k.comunA, 1, 1, 1);
-    esperarPunto(k.comunB, 3, 3, 3);
-    ASSERT_EQ(k.numRestos, 1);
-    esperarPunto(k.restoB[0], 5, 5, 5);
 }

@@ -52,35 +52,6 @@ void fusionarReferencia(std::vector<ElementContour>& lista, const ElementContour
 
 } // namespace
 
-TEST(ListaContornos, AristasIgualesCompartenEntrada) {
-    HubDePrueba hub;
-    ListaContornos l(100, 1.0);
-    fusionarX(l, 0, 4, 0);
-    fusionarX(l, 4, 0, 1);
-    ASSERT_EQ(l.numero(), 1);
-    EXPECT_EQ(l.contornos[0]->tocan, (std::vector<int>{0, 1}));
-}
-
-TEST(ListaContornos, AristaCompartidaPorLaMitadSeParte) {
-    HubDePrueba hub;
-    ListaContornos l(100, 1.0);
-    fusionarX(l, 0, 4, 0);
-    fusionarX(l, 2, 6, 1);
-    // The entry keeps the common piece with both elements; the rest of the entry is appended
-    // with its own element, then the rest of the new edge with the new one.
-    std::vector<Tramo> t = tramos(l);
-    ASSERT_EQ(t.size(), 3u);
-    EXPECT_FLOAT_EQ(t[0].a, 2);
-    EXPECT_FLOAT_EQ(t[0].b, 4);
-    EXPECT_EQ(t[0].t, (std::vector<int>{0, 1}));
-    EXPECT_FLOAT_EQ(t[1].a, 0);
-    EXPECT_FLOAT_EQ(t[1].b, 2);
-    EXPECT_EQ(t[1].t, (std::vector<int>{0}));
-    EXPECT_FLOAT_EQ(t[2].a, 4);
-    EXPECT_FLOAT_EQ(t[2].b, 6);
-    EXPECT_EQ(t[2].t, (std::vector<int>{1}));
-}
-
 TEST(ListaContornos, AristaLargaSobreVariasSeReparteEnOrden) {
     HubDePrueba hub;
     ListaContornos l(100, 1.0);
@@ -88,6 +59,7 @@ TEST(ListaContornos, AristaLargaSobreVariasSeReparteEnOrden) {
     fusionarX(l, 3, 5, 1);
     fusionarX(l, -1, 6, 2);
     // -1..6 meets 0..2 first: its rest -1..0 is new, then 2..6 cuts 3..5 into 2..3 and 5..6.
+    fusionarX(l, 5, 3, 3); // equal to an entry (reversed): shares it
     std::vector<Tramo> t = tramos(l);
     ASSERT_EQ(t.size(), 5u);
     float esperado[5][2] = {{0, 2}, {3, 5}, {-1, 0}, {2, 3}, {5, 6}};
@@ -96,7 +68,7 @@ TEST(ListaContornos, AristaLargaSobreVariasSeReparteEnOrden) {
         EXPECT_FLOAT_EQ(t[i].b, esperado[i][1]) << i;
     }
     EXPECT_EQ(t[0].t, (std::vector<int>{0, 2}));
-    EXPECT_EQ(t[1].t, (std::vector<int>{1, 2}));
+    EXPECT_EQ(t[1].t, (std::vector<int>{1, 2, 3}));
     EXPECT_EQ(t[4].t, (std::vector<int>{2}));
 }
 
