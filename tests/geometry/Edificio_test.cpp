@@ -501,31 +501,4 @@ TEST(EdificioTest, ModoDeParticiones) {
     EXPECT_FALSE(ed->particionesDirecto);
 }
 
-// ------------------------------------------------------------------ the sample building
-
-TEST(EdificioTest, ViviendaDeEjemplo) {
-    Entorno e(
-        std::make_unique<LeerBDL>(std::string(ENVOLVENTE_FUENTES) + "/examples/edificio.bdl"));
-    auto ed = e.construir();
-    ASSERT_EQ(ed->numEspacios(), 9);
-    ASSERT_EQ(ed->plantas.size(), 2u);
-    // 10 windows and doors, 14 exterior walls, 5 roofs, 18 interior walls, 5 slabs.
-    EXPECT_EQ(ed->ventanas.size(), 10u);
-    EXPECT_EQ(ed->superficies.size(), 10u + 14u + 5u + 18u + 5u);
-    // Ground-floor ceilings are the floors of the rooms above.
-    int dormitorio = ed->indiceEspacio("\"DORMITORIO-1\"");
-    EXPECT_EQ(ed->espacios[dormitorio].suelos, (std::vector<std::string>{"\"TECHO-SALON\""}));
-    EXPECT_EQ(ed->espacios[dormitorio].techo, "\"DORMITORIO-1-FALDON-SUR\"");
-    EXPECT_FLOAT_EQ(ed->espacios[dormitorio].zBase, 3.0f);
-    // The east gable of the second bedroom stands on the upper floor and reaches the ridge.
-    Elemento* hastial = buscar(*ed, "\"DORMITORIO-2-HASTIAL-ESTE\"");
-    ASSERT_NE(hastial, nullptr);
-    esperarPunto(hastial->poligono->normal(), 1, 0, 0);
-    esperarPunto(nodo(*hastial, 2), 10, 4, 3.0f + 4.909f);
-    // Both slopes meet at the ridge.
-    Elemento* sur = buscar(*ed, "\"DORMITORIO-1-FALDON-SUR\"");
-    Elemento* norte = buscar(*ed, "\"DORMITORIO-3-FALDON-NORTE\"");
-    EXPECT_NEAR(nodo(*sur, 2).z, nodo(*norte, 2).z, 1e-3);
-}
-
 } // namespace
