@@ -13,6 +13,9 @@ namespace {
 std::vector<Point3> suelo(float x0, float y0, float x1, float y1, float z = 0.0f) {
     return {Point3(x0, y0, z), Point3(x0, y1, z), Point3(x1, y1, z), Point3(x1, y0, z)};
 }
+// The vertical wall on x = 4 between the two rooms, 3 m high.
+const std::vector<Point3> kMuroComun = {Point3(4, 0, 0), Point3(4, 4, 0), Point3(4, 4, 3),
+                                        Point3(4, 0, 3)};
 
 // Two rooms side by side, described by their ground floors only: A = 0..4 x 0..4 (height 3),
 // B = 4..8 x 0..4 (height 2.5).
@@ -25,7 +28,14 @@ struct DosHabitaciones : ::testing::Test {
     Elemento* sueloB = &ed.elemento("underground_wall", {1, -2}, suelo(4, 0, 8, 4));
 
     std::string particio() const { return entorno.dir.fichero("Particio.dat"); }
-    DetectorParticiones detector() { return DetectorParticiones(ed, particio()); }
+    // A detector with the interior walls removed and the candidate edges and zones found.
+    std::unique_ptr<DetectorParticiones> preparado() {
+        auto d = std::make_unique<DetectorParticiones>(ed, particio());
+        d->quitarMurosInteriores();
+        d->recogerCandidatos();
+        d->asignarZonas();
+        return d;
+    }
     // The detected partitions, in creation order.
     std::vector<Elemento*> particiones() const {
         std::vector<Elemento*> r;
@@ -37,21 +47,8 @@ struct DosHabitaciones : ::testing::Test {
 
 } // namespace
 
-TEST_F(DosHabitaciones, RegistrosReagrupadosNumeradosYEntregadosALasZonas) {
-    detector().ejecutar();
-    std::vector<Elemento*> p = particiones();
-    // Space A: its partitions (0 to 3), then its ground floor; space B: the shared one is
-    // already taken, so 4 to 6, then its floor.
-    std::vector<Elemento*> esperado{p[0], p[1], p[2], p[3], sueloA, p[4], p[5], p[6], sueloB};
-    EXPECT_EQ(ed.registros(), esperado);
-    for (int i = 0; i < 9; ++i) EXPECT_EQ(ed.registros()[i]->dameNumero(), i + 1);
-    EXPECT_EQ(ed.espacios[a].zona->elementos.size(), 5u);
-    EXPECT_EQ(ed.espacios[b].zona->elementos.size(), 5u);
-    EXPECT_EQ(ed.espacios[b].zona->elementos[0], p[2]);
-}
-
 TEST_F(DosHabitaciones, ParticionesYParticioDatByteAByte) {
-    detector().ejecutar();
+    DetectorParticiones(ed, particio()).ejecutar();
     // Candidate edges in merge order (A's four, then B's three new ones); the shared edge
     // (4, 4) -> (4, 0) is 0.5 (3 + 2.5) = 2.75 high; each record names the first zone's storey and
     // space. An empty line and the count close the file, without a final line break.
@@ -83,94 +80,80 @@ TEST_F(DosHabitaciones, ParticionesYParticioDatByteAByte) {
     EXPECT_FLOAT_EQ(comun.areasLados[1], 9.5f);
     EXPECT_FLOAT_EQ(comun.poligono->normal().x, -comun.poligono2->normal().x);
     EXPECT_FLOAT_EQ(std::fabs(comun.poligono->normal().x), 1.0f);
+    // Records regrouped by space: A's partitions (0 to 3) then its floor; B's (the shared one
+    // already taken) then its floor. Numbered from 1; each zone gets its own.
+    EXPECT_EQ(ed.registros(),
+              (std::vector<Elemento*>{p[0], p[1], p[2], p[3], sueloA, p[4], p[5], p[6], sueloB}));
+    for (int i = 0; i < 9; ++i) EXPECT_EQ(ed.registros()[i]->dameNumero(), i + 1);
+    EXPECT_EQ(ed.espacios[a].zona->elementos.size(), 5u);
+    EXPECT_EQ(ed.espacios[b].zona->elementos.size(), 5u);
+    EXPECT_EQ(ed.espacios[b].zona->elementos[0], p[2]);
 }
 
 TEST_F(DosHabitaciones, MuroInteriorExplicitoSaleDeLosRegistrosYLaParticionSigue) {
-    // Vertical interior wall of A next to B on x = 4.
-    Elemento& muro =
-        ed.elemento("onedimensional_wall", {-2, -1},
-                    {Point3(4, 0, 0), Point3(4, 4, 0), Point3(4, 4, 3), Point3(4, 0, 3)});
-    // A horizontal interior element and a party wall stay in the array.
+    // A vertical interior wall of A next to B on x = 4 leaves the array; a horizontal interior
+    // element and a party wall stay.
+    Elemento& muro = ed.elemento("onedimensional_wall", {-2, -1}, kMuroComun);
     Elemento& losa = ed.elemento("onedimensional_wall", {-2, -1}, suelo(0, 0, 4, 4, 3.0f));
     Elemento& medianera = ed.elemento(
         "onedimensional_wall", {-2, -1},
         {Point3(0, 0, 0), Point3(0, 0, 3), Point3(0, 4, 3), Point3(0, 4, 0)}, "PARTY-WALL");
     ed.particionesAnadir = true;
     ed.particionesDirecto = false;
-    DetectorParticiones d = detector();
-    d.quitarMurosInteriores();
+    auto d = preparado();
     EXPECT_EQ(ed.indice(muro), -1);
     EXPECT_NE(ed.indice(losa), -1);
     EXPECT_NE(ed.indice(medianera), -1);
-    d.recogerCandidatos();
-    d.asignarZonas();
-    d.crearParticiones();
-    std::vector<Elemento*> p = particiones();
+    d->crearParticiones();
     bool entreAyB = false;
-    for (Elemento* e : p) entreAyB = entreAyB || e->lados == std::vector<int>{-1, -2};
+    for (Elemento* e : particiones()) entreAyB = entreAyB || e->lados == std::vector<int>{-1, -2};
     EXPECT_TRUE(entreAyB);
 }
 
 TEST_F(DosHabitaciones, ModoAnadirNoCreaLaParticionCubierta) {
-    // A vertical interior element that survives the removal (it has one side only) stands on the
-    // shared edge.
-    ed.elemento("onedimensional_wall", {-1},
-                {Point3(4, 0, 0), Point3(4, 4, 0), Point3(4, 4, 3), Point3(4, 0, 3)});
+    // A vertical interior element that survives the removal (one side only) on the shared edge.
+    ed.elemento("onedimensional_wall", {-1}, kMuroComun);
     ed.particionesAnadir = true;
     ed.particionesDirecto = false;
-    {
-        DetectorParticiones d = detector();
-        d.quitarMurosInteriores();
-        d.recogerCandidatos();
-        d.asignarZonas();
-        ASSERT_EQ(d.candidatos().size(), 7u);
-        EXPECT_TRUE(d.candidatos()[2]->cubierto);
-        // Covered, two different spaces: no partition; the rest still yield one each.
-        EXPECT_EQ(d.contarParticiones(), 6);
-    }
+    auto d = preparado();
+    ASSERT_EQ(d->candidatos().size(), 7u);
+    EXPECT_TRUE(d->candidatos()[2]->cubierto);
+    // Covered, two different spaces: no partition; the rest still yield one each.
+    EXPECT_EQ(d->contarParticiones(), 6);
     // Direct mode never marks; overwrite mode never compares.
-    for (int modo = 0; modo < 2; ++modo) {
+    for (bool sobrescribir : {false, true}) {
         ed.particionesAnadir = false;
-        ed.particionesSobrescribir = modo == 1;
-        DetectorParticiones d = detector();
-        d.recogerCandidatos();
-        d.asignarZonas();
-        EXPECT_FALSE(d.candidatos()[2]->cubierto);
-        EXPECT_EQ(d.contarParticiones(), 7);
+        ed.particionesSobrescribir = sobrescribir;
+        auto otro = preparado();
+        EXPECT_FALSE(otro->candidatos()[2]->cubierto);
+        EXPECT_EQ(otro->contarParticiones(), 7);
     }
 }
 
 TEST_F(DosHabitaciones, TresSuelosEnUnaAristaParanLaEjecucion) {
     int c = ed.espacio("\"C\"", 3.0f);
-    // C's floor lies under B's and shares its edge x = 4.
-    ed.elemento("underground_wall", {2, -1 - c}, suelo(4, 0, 6, 4));
-    DetectorParticiones d = detector();
-    d.quitarMurosInteriores();
-    d.recogerCandidatos();
-    d.asignarZonas();
+    ed.elemento("underground_wall", {2, -1 - c}, suelo(4, 0, 6, 4)); // under B, on x = 4
+    auto d = preparado();
     testing::internal::CaptureStderr();
-    EXPECT_THROW(d.contarParticiones(), ErrorFatal);
-    std::string err = testing::internal::GetCapturedStderr();
-    EXPECT_NE(err.find("Error Grave de Definici\xF3n Geom\xE9trica. Provoca que: el numero de "
-                       "zonas que separa el segmento-particion es tres o mas."),
-              std::string::npos)
-        << err;
+    EXPECT_THROW(d->contarParticiones(), ErrorFatal);
+    EXPECT_NE(testing::internal::GetCapturedStderr().find(
+                  "Error Grave de Definici\xF3n Geom\xE9trica. Provoca que: el numero de "
+                  "zonas que separa el segmento-particion es tres o mas."),
+              std::string::npos);
 }
 
 TEST(DetectorParticiones, SinParticionesElFicheroLlevaLineaVaciaYCero) {
     EntornoPuentes entorno;
     EdificioDePrueba ed;
     int a = ed.espacio("\"A\"", 3.0f);
-    // A roof (faces up) and a wall: no floor edge.
+    // A roof (faces up): no floor edge.
     ed.elemento("onedimensional_wall", {0, -1 - a},
                 {Point3(0, 0, 3), Point3(4, 0, 3), Point3(4, 4, 3), Point3(0, 4, 3)});
-    ed.elemento("onedimensional_wall", {1, -1 - a},
-                {Point3(0, 0, 0), Point3(4, 0, 0), Point3(4, 0, 3), Point3(0, 0, 3)});
     // The default place is the run's temporary directory.
     Directorios::instancia().registrar("Tmp", entorno.dir.ruta() + "/");
     DetectorParticiones(ed).ejecutar();
     EXPECT_EQ(leerFichero(entorno.dir.fichero("Particio.dat")), "\n0");
-    EXPECT_EQ(ed.registros().size(), 2u);
+    EXPECT_EQ(ed.registros().size(), 1u);
 }
 
 TEST(DetectorParticiones, QueElementosHorizontalesDanAristasCandidatas) {

@@ -8,22 +8,6 @@
 
 namespace {
 
-struct Tramo {
-    float a, b;         // abscissas along x
-    std::vector<int> t; // touching elements
-};
-
-// The pieces of a list whose edges all lie on the x axis.
-std::vector<Tramo> tramos(const ListaContornos& l) {
-    std::vector<Tramo> r;
-    for (const auto& c : l.contornos) r.push_back(Tramo{c->A.x, c->B.x, c->tocan});
-    return r;
-}
-
-void fusionarX(ListaContornos& l, float a, float b, int e) {
-    l.fusionar(Point3(a, 0, 0), Point3(b, 0, 0), e);
-}
-
 // The merge as a plain scan of the whole list in order with recursion on the leftovers: the
 // reference that the indexed merge must reproduce piece for piece.
 void fusionarReferencia(std::vector<ElementContour>& lista, const ElementContour& s, int e) {
@@ -51,26 +35,6 @@ void fusionarReferencia(std::vector<ElementContour>& lista, const ElementContour
 }
 
 } // namespace
-
-TEST(ListaContornos, AristaLargaSobreVariasSeReparteEnOrden) {
-    HubDePrueba hub;
-    ListaContornos l(100, 1.0);
-    fusionarX(l, 0, 2, 0);
-    fusionarX(l, 3, 5, 1);
-    fusionarX(l, -1, 6, 2);
-    // -1..6 meets 0..2 first: its rest -1..0 is new, then 2..6 cuts 3..5 into 2..3 and 5..6.
-    fusionarX(l, 5, 3, 3); // equal to an entry (reversed): shares it
-    std::vector<Tramo> t = tramos(l);
-    ASSERT_EQ(t.size(), 5u);
-    float esperado[5][2] = {{0, 2}, {3, 5}, {-1, 0}, {2, 3}, {5, 6}};
-    for (int i = 0; i < 5; ++i) {
-        EXPECT_FLOAT_EQ(t[i].a, esperado[i][0]) << i;
-        EXPECT_FLOAT_EQ(t[i].b, esperado[i][1]) << i;
-    }
-    EXPECT_EQ(t[0].t, (std::vector<int>{0, 2}));
-    EXPECT_EQ(t[1].t, (std::vector<int>{1, 2, 3}));
-    EXPECT_EQ(t[4].t, (std::vector<int>{2}));
-}
 
 TEST(ListaContornos, IgualQueElRecorridoCompletoEnOrdenYElementos) {
     HubDePrueba hub;
@@ -105,21 +69,16 @@ TEST(ListaContornos, IgualQueElRecorridoCompletoEnOrdenYElementos) {
 TEST(ListaContornos, AlLlegarALaCapacidadParaLaEjecucion) {
     HubDePrueba hub;
     ListaContornos l(3, 1.0);
-    fusionarX(l, 0, 1, 0);
-    fusionarX(l, 1, 2, 0);
+    l.fusionar(Point3(0, 0, 0), Point3(1, 0, 0), 0);
+    l.fusionar(Point3(1, 0, 0), Point3(2, 0, 0), 0);
     testing::internal::CaptureStderr();
-    try {
-        fusionarX(l, 2, 3, 0);
-        FAIL() << "the third edge fills the list";
-    } catch (const ErrorFatal& e) {
-        EXPECT_EQ(e.codigo(), 3);
-        EXPECT_NE(testing::internal::GetCapturedStderr().find(
-                      "Error Grave de Definici\xF3n Geom\xE9trica. Provoca que: El numero "
-                      "maximo de puentes termicos se ha sobrepasado"),
-                  std::string::npos);
-    }
+    EXPECT_THROW(l.fusionar(Point3(2, 0, 0), Point3(3, 0, 0), 0), ErrorFatal);
+    EXPECT_NE(testing::internal::GetCapturedStderr().find(
+                  "Error Grave de Definici\xF3n Geom\xE9trica. Provoca que: El numero "
+                  "maximo de puentes termicos se ha sobrepasado"),
+              std::string::npos);
     // Capacity 0 (no element with an exterior side) never equals a count.
     ListaContornos sinCapacidad(0, 1.0);
-    for (int i = 0; i < 5; ++i) fusionarX(sinCapacidad, i, i + 1, 0);
+    for (int i = 0; i < 5; ++i) sinCapacidad.fusionar(Point3(i, 0, 0), Point3(i + 1, 0, 0), 0);
     EXPECT_EQ(sinCapacidad.numero(), 5);
 }
