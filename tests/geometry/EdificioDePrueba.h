@@ -18,14 +18,12 @@
 
 class EdificioDePrueba : public Edificio {
 public:
-    EdificioDePrueba() = default;
-
     // Adds a space (with its Zona) and returns its index.
-    int espacio(const std::string& nombre, float altura, const std::string& planta = "\"P1\"") {
+    int espacio(const std::string& nombre, float altura) {
         int i = numEspacios();
         Espacio e;
         e.nombre = nombre;
-        e.nombrePlanta = planta;
+        e.nombrePlanta = "\"P1\"";
         e.altura = altura;
         e.zona = std::make_unique<Zona>(-1 - i, nombre, "", std::vector<std::string>{}, nullptr,
                                         nullptr, 0, altura);
@@ -58,13 +56,11 @@ public:
 };
 
 // The run globals for one test: hub, a temporary directory, defaults (with no thermal-bridge
-// rows until the test adds them) and a building reader that knows the spaces "A", "B" and "C"
-// (their space records look them up).
+// rows until the test adds them) and a building reader that knows the spaces "A", "B" and "C".
 class EntornoPuentes {
 public:
     EntornoPuentes() : lectorPrevio_(gLeerBDL) {
-        std::string ruta =
-            dir.escribir("defectos.inp", "$ defectos de prueba\nNO-HABITABLES = ( \"GARAJE\" )\n");
+        std::string ruta = dir.escribir("defectos.inp", "$ d\nNO-HABITABLES = ( \"GARAJE\" )\n");
         hub.ponerDefectos(std::make_unique<ValoresPorDefecto>(ruta));
         defectos = gDefectos;
         defectos->puentes.clear();
@@ -75,28 +71,17 @@ public:
         edificio();
     }
     ~EntornoPuentes() { gLeerBDL = lectorPrevio_; }
-    EntornoPuentes(const EntornoPuentes&) = delete;
-    EntornoPuentes& operator=(const EntornoPuentes&) = delete;
 
     // Publishes a building text: the three spaces followed by `extra`.
     void edificio(const std::string& extra = "") {
-        std::string t = "$ edificio de prueba\n";
-        for (const char* n : {"A", "B", "C"})
-            t += std::string("\"") + n + "\" = SPACE\n   HEIGHT = 3.0\n   ..\n";
-        lector_ = LeerBDL::desdeTexto(t + extra);
+        lector_ = LeerBDL::desdeTexto("$ e\n\"A\" = SPACE HEIGHT = 3.0 ..\n\"B\" = SPACE HEIGHT = "
+                                      "3.0 ..\n\"C\" = SPACE HEIGHT = 3.0 ..\n" +
+                                      extra);
         gLeerBDL = lector_.get();
     }
     void fila(const std::string& nombre, const std::string& tipo, float ttl, float aMin = 0,
               float aMax = 0, const std::string& particion = "BOTH", float frsi = 0.75f) {
-        TipoPuenteTermico t;
-        t.nombre = "\"" + nombre + "\"";
-        t.tipo = tipo;
-        t.ttl = ttl;
-        t.frsi = frsi;
-        t.anguloMin = aMin;
-        t.anguloMax = aMax;
-        t.particion = particion;
-        defectos->puentes.push_back(t);
+        defectos->puentes.push_back({"\"" + nombre + "\"", ttl, frsi, aMin, aMax, tipo, particion});
     }
 
     DirectorioTemporal dir;

@@ -17,18 +17,6 @@ void esperarX(const Point3& a, const Point3& b, float xa, float xb) {
 
 } // namespace
 
-TEST(ElementContour, DireccionYTocantes) {
-    ElementContour c = arista(0, 0, 0, 3, 4, 0);
-    Vector3 d(9, 9, 9);
-    ASSERT_TRUE(c.direccion(d));
-    EXPECT_FLOAT_EQ(d.x, -0.6f); // (A - B)/|A - B|
-    EXPECT_FLOAT_EQ(d.y, -0.8f);
-    EXPECT_FALSE(arista(1, 1, 1, 1, 1, 1).direccion(d));
-    c.anadirTocante(4);
-    EXPECT_EQ(c.tocante(0), 4);
-    EXPECT_EQ(c.tocante(1), -1);
-}
-
 TEST(ElementContour, IgualdadEnAmbosSentidosConUnMilimetro) {
     ElementContour c = arista(0, 0, 0, 5, 0, 0);
     EXPECT_TRUE(c.igual(arista(5, 0, 0, 0, 0, 0)));

@@ -53,12 +53,6 @@ TEST_F(PoliAreaTest, MarcoDeRectangulosEnAmbosSentidos) {
     esperarVector(h->ejeX(), 0, 1, 0);
     esperarVector(h->ejeY(), 1, 0, 0); // (0,0,-1) x (0,1,0)
     EXPECT_DOUBLE_EQ(h->area(), 12.0);
-    Vector3 g;
-    h->toGlobal(g, 1, 2, 3);
-    esperarVector(g, 2, 1, -3);
-    Point3 c;
-    h->centre(c);
-    esperarVector(c, 2, 1.5f, 0);
     // Nodes 4, 0 and 1 lie on y = 0: the last node gives no normal and node 3 is used.
     auto p = poligono({{0, 0, 0}, {2, 0, 0}, {2, 2, 0}, {-1, 2, 0}, {-1, 0, 0}});
     esperarVector(p->normal(), 0, 0, 1);
@@ -118,11 +112,6 @@ TEST_F(PoliAreaTest, InterseccionDeRayos) {
     EXPECT_FALSE(p->intersectRay({{1, 1, -5}, {0, 0, 1}}, q, t)); // from behind the face
     EXPECT_FALSE(p->intersectRay({{1, 1, 5}, {1, 0, 0}}, q, t));  // parallel to it
     EXPECT_FALSE(p->intersectRay({{6, 1, 5}, {0, 0, -1}}, q, t)); // plane hit outside
-    // An oblique hit inside.
-    const float s = std::sqrt(0.5f);
-    EXPECT_TRUE(p->intersectRay({{0, 1, 1}, {s, 0, -s}}, q, t));
-    EXPECT_NEAR(t, std::sqrt(2.0), 1e-6);
-    EXPECT_NEAR(q.x, 1, 1e-6);
 }
 
 TEST_F(PoliAreaTest, RejillaDeCeldas) {
@@ -158,12 +147,6 @@ TEST_F(PoliAreaTest, FactoresDeForma) {
     // Facing the same way: nothing.
     auto c = poligono({{0, 0, 2}, {1, 0, 2}, {1, 1, 2}, {0, 1, 2}});
     EXPECT_EQ(viewFactors({a.get(), c.get()})[1], 0.0f);
-    // Reciprocity: a 4 m² square over the 1 m² one (centres aligned, 2 m apart):
-    // F[a][big] = 4 / (π·16) · 4, F[big][a] = F[a][big] · 1 / 4.
-    auto g = poligono({{-0.5f, -0.5f, 2}, {-0.5f, 1.5f, 2}, {1.5f, 1.5f, 2}, {1.5f, -0.5f, 2}});
-    f = viewFactors({g.get(), a.get()});
-    EXPECT_NEAR(f[1], 4 / (3.1416 * 16) * 1, 1e-6);
-    EXPECT_NEAR(f[2], 4 / (3.1416 * 16) * 4, 1e-6);
 }
 
 } // namespace
