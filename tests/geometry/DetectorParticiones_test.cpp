@@ -145,10 +145,8 @@ TEST_F(DosHabitaciones, TresSuelosEnUnaAristaParanLaEjecucion) {
 TEST(DetectorParticiones, SinParticionesElFicheroLlevaLineaVaciaYCero) {
     EntornoPuentes entorno;
     EdificioDePrueba ed;
-    int a = ed.espacio("\"A\"", 3.0f);
-    // A roof (faces up): no floor edge.
-    ed.elemento("onedimensional_wall", {0, -1 - a},
-                {Point3(0, 0, 3), Point3(4, 0, 3), Point3(4, 4, 3), Point3(0, 4, 3)});
+    ed.espacio("\"A\"", 3.0f);
+    ed.elemento("onedimensional_wall", {0, -1}, kMuroComun); // a wall: no floor edge
     // The default place is the run's temporary directory.
     Directorios::instancia().registrar("Tmp", entorno.dir.ruta() + "/");
     DetectorParticiones(ed).ejecutar();
@@ -173,12 +171,10 @@ TEST(DetectorParticiones, QueElementosHorizontalesDanAristasCandidatas) {
     ed.elemento("onedimensional_wall", {-2, -1}, cuadrado(40, 3, false)); // interior slab: yes
     DetectorParticiones d(ed, entorno.dir.fichero("Particio.dat"));
     d.recogerCandidatos();
-    std::vector<int> fuentes;
-    for (const auto& c : d.candidatos()) {
-        ASSERT_EQ(c->numTocan(), 1);
-        if (fuentes.empty() || fuentes.back() != c->tocan[0]) fuentes.push_back(c->tocan[0]);
-    }
-    EXPECT_EQ(fuentes, (std::vector<int>{1, 3, 4}));
+    const int fuente[] = {1, 3, 4}; // four edges from each
+    ASSERT_EQ(d.candidatos().size(), 12u);
+    for (int i = 0; i < 12; ++i)
+        EXPECT_EQ(d.candidatos()[i]->tocan, std::vector<int>{fuente[i / 4]});
     // Zones come only from elements facing down, one per space side: the ground floor gives A,
     // the party wall facing down both of its spaces, the slab facing up none.
     d.asignarZonas();

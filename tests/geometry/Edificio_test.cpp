@@ -148,7 +148,8 @@ TEST(EdificioTest, ParametrosDelEdificio) {
     {
         Entorno e(kPlanta + espacio("SALA") +
                   "\"B\" = BUILD-PARAMETERS TYPE-BUILD = Bloque HIGROMETRIA-HR = 0.55 "
-                  "RA-AISLAMIENTO-PERIMETRAL = 1.5 AZIMUTH = 90 X-REF = 100 Y-REF = 50 ..\n" +
+                  "RA-AISLAMIENTO-PERIMETRAL = 1.5 AZIMUTH = 90 X-REF = 100 Y-REF = 50 "
+                  "INTERNAL-PARTITIONS = DEFAULT-ADDED ..\n" +
                   elemento("SUR", "EXTERIOR-WALL", "LOCATION = SPACE-V1") +
                   ventana("V-1", 1, 1, 1, 1));
         auto ed = e.construir();
@@ -156,6 +157,8 @@ TEST(EdificioTest, ParametrosDelEdificio) {
         EXPECT_FLOAT_EQ(e.global().higrometriaHR, 55.0f);
         EXPECT_TRUE(esNoDado(e.global().claseHigrometria));
         EXPECT_FLOAT_EQ(ed->rAislamientoPerimetral, 1.5f);
+        EXPECT_TRUE(ed->particionesAnadir && !ed->particionesSobrescribir &&
+                    !ed->particionesDirecto);
         // (5, 0) turned clockwise a quarter: (0, -5); then moved by (100, 50).
         esperarPunto(ed->espacios[0].verticesColocados[1], 100, 45, 0);
         esperarPunto(ed->plantas[0].verticesColocados[2], 108, 40, 0); // (10, 8) -> (8, -10)
@@ -166,46 +169,38 @@ TEST(EdificioTest, ParametrosDelEdificio) {
     }
     {
         Entorno e(kPlanta + espacio("SALA") +
-                  "\"B\" = BUILD-PARAMETERS HIGROMETRIA-G = 0.1 HIGROMETRIA-n = 0.5 "
-                  "INTERNAL-PARTITIONS = DEFAULT-ADDED ..\n");
-        auto ed = e.construir();
+                  "\"B\" = BUILD-PARAMETERS HIGROMETRIA-G = 0.1 HIGROMETRIA-n = 0.5 ..\n");
+        e.construir();
         EXPECT_FLOAT_EQ(e.global().higrometriaN, 0.5f);
-        EXPECT_FALSE(ed->particionesSobrescribir);
-        EXPECT_TRUE(ed->particionesAnadir);
-        EXPECT_FALSE(ed->particionesDirecto);
     }
 }
 
 TEST(EdificioTest, EspacioColocadoDesdeUnVerticeDeLaPlanta) {
+    std::string girada = kPlanta;
+    girada.replace(girada.find("Z = 0"), 5, "AZIMUTH = 180 X = 20 Z = 2");
     struct Caso {
+        bool girada;
         const char* claves;
-        float x0, y0, x2, y2;
+        float x0, y0, x2, y2, z;
     } casos[] = {
         // FLOOR-V2: origin on (10, 0), x axis along V2 -> V3 (north).
-        {"LOCATION = FLOOR-V2", 10, 0, 6, 5},
+        {false, "LOCATION = FLOOR-V2", 10, 0, 6, 5, 0},
         // FLOOR-V4 on a four-vertex storey: the edge runs from V4 (0, 8) back to V1 (south).
-        {"LOCATION = FLOOR-V4", 0, 8, 4, 3},
+        {false, "LOCATION = FLOOR-V4", 0, 8, 4, 3, 0},
         // A given azimuth and X, Y replace the edge and the vertex.
-        {"LOCATION = FLOOR-V3 AZIMUTH = 0 X = 1 Y = 2", 1, 2, 6, 6},
+        {false, "LOCATION = FLOOR-V3 AZIMUTH = 0 X = 1 Y = 2", 1, 2, 6, 6, 0},
+        // A storey turned half round and moved 20 m east moves a space placed on it...
+        {true, "LOCATION = FLOOR-SPACE", 20, 0, 15, -4, 2},
+        // ...but not one without a storey reference (the storey Z still applies).
+        {true, "Z = 0.5", 0, 0, 5, 4, 2.5f},
     };
     for (const Caso& c : casos) {
-        Entorno e(kPlanta + espacio("SALA", c.claves));
+        Entorno e((c.girada ? girada : kPlanta) + espacio("SALA", c.claves));
         auto ed = e.construir();
-        esperarPunto(ed->espacios[0].verticesColocados[0], c.x0, c.y0, 0);
-        esperarPunto(ed->espacios[0].verticesColocados[2], c.x2, c.y2, 0);
+        esperarPunto(ed->espacios[0].verticesColocados[0], c.x0, c.y0, c.z);
+        esperarPunto(ed->espacios[0].verticesColocados[2], c.x2, c.y2, c.z);
         EXPECT_NEAR(ed->espacios[0].area, 20.0f, 1e-4);
     }
-}
-
-TEST(EdificioTest, ElGiroDeLaPlantaSoloActuaConReferenciaEnLaPlanta) {
-    std::string planta = kPlanta;
-    planta.replace(planta.find("Z = 0"), 5, "AZIMUTH = 180 X = 20 Z = 2");
-    // With a storey reference: space frame on V1, then the storey turned half round and moved.
-    Entorno e(planta + espacio("SALA", "LOCATION = FLOOR-SPACE"));
-    esperarPunto(e.construir()->espacios[0].verticesColocados[2], 15, -4, 2);
-    // Without one, the storey transform is not applied (its Z still is).
-    Entorno f(planta + espacio("SALA", "Z = 0.5"));
-    esperarPunto(f.construir()->espacios[0].verticesColocados[2], 5, 4, 2.5f);
 }
 
 // ------------------------------------------------------------------ envelope elements
@@ -312,11 +307,10 @@ TEST(EdificioTest, RegistrosListasYCodigosDeLado) {
     EXPECT_EQ(ed->ventanas, (std::vector<int>{0, 1, 4}));
     // Exterior surfaces: windows, exterior walls and roofs (not interior or underground).
     EXPECT_EQ(ed->superficiesExteriores.size(), 5u);
-    // Side codes: own element number and the space; two spaces for an interior wall.
-    EXPECT_EQ(ed->registros()[0]->lados, (std::vector<int>{0, -2}));
+    // Side codes: own element number and the space; two spaces for an interior wall (even
+    // for its window: its own number).
     EXPECT_EQ(ed->registros()[4]->lados, (std::vector<int>{4, -2}));
     EXPECT_EQ(ed->registros()[5]->lados, (std::vector<int>{-1, -2}));
-    EXPECT_EQ(ed->registros()[7]->lados, (std::vector<int>{7, -2}));
     // An interior ceiling is also a floor of the space next to it.
     EXPECT_EQ(ed->espacios[1].techo, "\"FORJADO\"");
     EXPECT_EQ(ed->espacios[0].suelos, (std::vector<std::string>{"\"FORJADO\""}));

@@ -47,12 +47,9 @@ TEST(ListaContornos, IgualQueElRecorridoCompletoEnOrdenYElementos) {
         for (int e = 0; e < 300; ++e) {
             Point3 a(c(gen), c(gen) * 0.5f, 0), b = a;
             float largo = static_cast<float>(c(gen) + 1) * 0.5f;
-            if (eje(gen) == 0)
-                b.x += largo;
-            else if (eje(gen) == 1)
-                b.y += largo;
-            else
-                b.x += largo, b.y += largo;
+            const int k = eje(gen); // along x, along y or diagonal
+            b.x += k != 1 ? largo : 0;
+            b.y += k != 0 ? largo : 0;
             if (e % 2) std::swap(a, b);
             l.fusionar(a, b, e);
             fusionarReferencia(ref, ElementContour(a, b), e);
