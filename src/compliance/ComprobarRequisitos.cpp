@@ -131,6 +131,21 @@ private:
         Condensaciones::comprobarPuentesTermicos(e, fRsiMinEdificio_);
     }
 
+    // A wall or a roof: its rounded U against the limit; in the orientation regime also its
+    // condensation and thermal-bridge checks.
+    void comprobarOpaco(const Elemento& e, float fRsiMin, float hOut, float hIn, float L,
+                        const char* clase) {
+        float H = 0.0f;
+        e.calcularH(H, hOut, hIn);
+        float U = redondear2(H / e.area());
+        if (porOrientacion_) {
+            registrar(U <= L, textoUlimite(e, U, L));
+            condensacionesYPuentes(e, fRsiMin, hOut, hIn);
+        } else {
+            registrar(U <= L, textoMaximo(e, U, clase, L));
+        }
+    }
+
     void comprobarElemento(int i, const Zona& z, int pos, const Elemento& e, float fRsiMin) {
         const bool interior = e.entreEspacios();
         const float hOut = interior ? hi_ : he_;
@@ -138,33 +153,16 @@ private:
         const float A = e.area();
         float H = 0.0f;
         switch (categoria(z, pos, e)) {
-        case 0: {
-            e.calcularH(H, hOut, hIn);
-            float U = redondear2(H / A);
-            float L = tablas_.transmitanciaMaximaMuros;
-            if (porOrientacion_) {
-                registrar(U <= L, textoUlimite(e, U, L));
-                condensacionesYPuentes(e, fRsiMin, hOut, hIn);
-            } else {
-                registrar(U <= L, textoMaximo(e, U, "muros", L));
-            }
+        case 0:
+            comprobarOpaco(e, fRsiMin, hOut, hIn, tablas_.transmitanciaMaximaMuros, "muros");
             break;
-        }
         case 1:
             comprobarParticion(i, e, hOut, hIn);
             break;
-        case 2: {
-            e.calcularH(H, hOut, hIn);
-            float U = redondear2(H / A);
-            float L = tablas_.transmitanciaMaximaCubiertas;
-            if (porOrientacion_) {
-                registrar(U <= L, textoUlimite(e, U, L));
-                condensacionesYPuentes(e, fRsiMin, hOut, hIn);
-            } else {
-                registrar(U <= L, textoMaximo(e, U, "techumbres", L));
-            }
+        case 2:
+            comprobarOpaco(e, fRsiMin, hOut, hIn, tablas_.transmitanciaMaximaCubiertas,
+                           "techumbres");
             break;
-        }
         case 3: {
             e.calcularH(H, hOut, hIn);
             float U = redondear2(H / A);

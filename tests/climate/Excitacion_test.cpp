@@ -54,61 +54,21 @@ TEST_F(ExcitacionTest, PruebaDeExterior) {
     EXPECT_EQ(e.esExterior(3, -1), 0);
 }
 
-TEST_F(ExcitacionTest, VisionDelCieloPorModos) {
+TEST_F(ExcitacionTest, VisionDelCielo) {
     // An open roof sees the whole sky, an open south wall the half in front of it; a second
-    // south wall stands 2 m in front of a 12 m high wall, with a window lying in it.
-    auto t = techo(0, 10, 0, 10, 3);
-    auto m = muro(20, 30, 0, 0, 3, true);
-    auto w = muro(45, 55, 0, 0, 3, true), v = muro(49, 51, 0, 1, 2, true);
-    auto alto = muro(40, 60, -2, 0, 12, false);
-    e.registrar({t.get(), m.get(), w.get(), v.get()},
-                {t.get(), m.get(), w.get(), v.get(), alto.get()}, {}, {});
+    // south wall stands 2 m in front of a 12 m high wall.
+    auto t = techo(0, 10, 0, 10, 3), m = muro(20, 30, 0, 0, 3, true);
+    auto w = muro(45, 55, 0, 0, 3, true), alto = muro(40, 60, -2, 0, 12, false);
+    e.registrar({t.get(), m.get(), w.get()}, {t.get(), m.get(), w.get(), alto.get()}, {}, {});
     e.calcularVisionCielo("verdanium");
     EXPECT_EQ(e.modo, 1);
     const auto& f = e.factoresVisionCielo();
     const auto& vis = e.visibilidades(); // 77 per surface, column × 7 + row
     EXPECT_NEAR(f[0], factorExtendido(10), 1e-5);
     EXPECT_NEAR(f[1], factorExtendido(5), 1e-5);
-    EXPECT_FLOAT_EQ(vis[77 + 0 * 7 + 2], 1.0f); // open wall: due south, 30°
-    EXPECT_FLOAT_EQ(vis[77 + 5 * 7 + 2], 0.0f); // due north
     EXPECT_LT(f[2], factorExtendido(5) - 0.2);
     EXPECT_FLOAT_EQ(vis[2 * 77 + 0 * 7 + 1], 0.0f); // south, low: blocked
     EXPECT_FLOAT_EQ(vis[2 * 77 + 0 * 7 + 6], 1.0f); // the zenith is not
-    EXPECT_NEAR(f[3], f[2], 0.05f);                 // the wall does not cover its window
-    e.calcularVisionCielo("VERDANIUM");
-    EXPECT_EQ(e.calculosRealizados(), 2); // reused only for the same mode keyword
-
-    // Plain mode: no factors unless the direct-method flag is set; exact keyword comparison.
-    e.calcularVisionCielo("Verdanium");
-    EXPECT_EQ(e.modo, 0);
-    EXPECT_FLOAT_EQ(f[0], 0.0f);
-    EXPECT_TRUE(e.matrizInterreflexion().empty());
-    e.ponerMetodoDirecto(1);
-    e.calcularVisionCielo("Verdanium");
-    EXPECT_NEAR(f[0], factorExtendido(10), 1e-5);
-    // The wall's top-row patches are grazing and count half: (5·Σsin + 0.5·0.5·10)·(π/2)/60.
-    EXPECT_NEAR(f[1], (5 * sumaSenos() + 2.5) * (kPi / 2) / 60, 1e-5);
-}
-
-TEST_F(ExcitacionTest, InterreflexionesEntreSuperficiesEnfrentadas) {
-    // Two 1 m² squares facing each other 2 m apart: F = 1/(π·4) both ways, ρ = 0.2 without a
-    // defaults file; M = [[1, -ρF], [-ρF, 1]], inverse = [[1, ρF], [ρF, 1]] / (1 - ρ²F²).
-    auto a = techo(0, 1, 0, 1, 0);
-    auto b = PoliArea::desdeNodos({{0, 0, 2}, {0, 1, 2}, {1, 1, 2}, {1, 0, 2}});
-    e.registrar({a.get(), b.get()}, {a.get(), b.get()}, {}, {});
-    e.ponerMetodoDirecto(1);
-    e.calcularVisionCielo("VERDANIUM");
-    const double rf = 0.2 / (3.1416 * 4), det = 1 - rf * rf;
-    const auto& m = e.matrizInterreflexion();
-    ASSERT_EQ(m.size(), 4u);
-    EXPECT_NEAR(m[0], 1 / det, 1e-6);
-    EXPECT_NEAR(m[2], rf / det, 1e-6);
-    // Per-patch data: direct shares add up to the sky-view factor; reflections only add.
-    ASSERT_EQ(e.contribucionesParche().size(), 2u * 3 * 77);
-    double directa = 0;
-    for (int p = 0; p < 77; ++p) directa += e.contribucionesParche()[p];
-    EXPECT_NEAR(directa, e.factoresVisionCielo()[0], 1e-5);
-    EXPECT_GT(e.totalesParche()[0], directa);
 }
 
 } // namespace

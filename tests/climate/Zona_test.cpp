@@ -23,8 +23,8 @@ protected:
     ZonaTest() : previo_(gLeerBDL) {
         hub_.ponerDefectos(std::make_unique<ValoresPorDefecto>(dir_.escribir(
             "defectos.inp", "\nNUM-HORAS = 24\nHCINT = 3.0\nHRINT = 4.7\n"
-                            "\"FRENTE\" = THERMAL-BRIDGE\n TTL = 0.5\n FRSI = 0.8\n ..\n"
-                            "\"PILLAR\" = THERMAL-BRIDGE\n TTL = 0.9\n FRSI = 0.7\n ..\n"
+                            "\"FRENTE\" = THERMAL-BRIDGE TTL = 0.5 FRSI = 0.8 ..\n"
+                            "\"PILLAR\" = THERMAL-BRIDGE TTL = 0.9 FRSI = 0.7 ..\n"
                             "NO-HABITABLES = ( \"GARAJE\", \"ZONA-COMUN-NOCHE\" )\n")));
     }
     ~ZonaTest() override {
@@ -67,24 +67,17 @@ std::string mensaje(const std::string& texto) {
 }
 
 TEST_F(ZonaTest, Higrometria) {
-    edificio("\"F\" = SPACE\n HIGROMETRIA-HR = 0.55\n ..\n"
-             "\"P\" = SPACE\n HIGROMETRIA-HR = 55\n HIGROMETRIA-G = 3\n ..\n"
-             "\"G\" = SPACE\n HIGROMETRIA-G = 2.5\n HIGROMETRIA-n = 0.5\n ..\n"
-             "\"C4\" = SPACE\n CLASE-HIGROMETRIA = 4\n ..\n"
-             "\"HR0\" = SPACE\n HIGROMETRIA-HR = 0\n ..\n"
-             "\"SIN-N\" = SPACE\n HIGROMETRIA-G = 2.5\n ..\n"
-             "\"G0\" = SPACE\n HIGROMETRIA-G = 0\n HIGROMETRIA-n = 0.5\n ..\n"
-             "\"N0\" = SPACE\n HIGROMETRIA-G = 2.5\n HIGROMETRIA-n = 0\n ..\n"
-             "\"C2\" = SPACE\n CLASE-HIGROMETRIA = 2\n ..\n");
+    edificio("\"F\" = SPACE HIGROMETRIA-HR = 0.55 ..\n\"C4\" = SPACE CLASE-HIGROMETRIA = 4 ..\n"
+             "\"P\" = SPACE HIGROMETRIA-HR = 55 HIGROMETRIA-G = 3 ..\n"
+             "\"G\" = SPACE HIGROMETRIA-G = 2.5 HIGROMETRIA-n = 0.5 ..\n"
+             "\"HR0\" = SPACE HIGROMETRIA-HR = 0 ..\n\"SIN-N\" = SPACE HIGROMETRIA-G = 2.5 ..\n"
+             "\"G0\" = SPACE HIGROMETRIA-G = 0 HIGROMETRIA-n = 0.5 ..\n"
+             "\"N0\" = SPACE HIGROMETRIA-G = 2.5 HIGROMETRIA-n = 0 ..\n"
+             "\"C2\" = SPACE CLASE-HIGROMETRIA = 2 ..\n");
     EXPECT_FLOAT_EQ(zona("\"F\"")->higrometriaHR, 55.0f); // a fraction
-    auto p = zona("\"P\"");
-    EXPECT_FLOAT_EQ(p->higrometriaHR, 55.0f);
-    EXPECT_TRUE(esNoDado(p->higrometriaG)); // only one way of stating it survives
-    EXPECT_TRUE(esNoDado(p->claseHigrometria));
-    auto g = zona("\"G\"");
-    EXPECT_FLOAT_EQ(g->higrometriaG, 2.5f);
-    EXPECT_FLOAT_EQ(g->higrometriaN, 0.5f);
-    EXPECT_TRUE(esNoDado(g->higrometriaHR));
+    auto p = zona("\"P\""), g = zona("\"G\"");
+    EXPECT_TRUE(p->higrometriaHR == 55.0f && esNoDado(p->higrometriaG)); // only one way survives
+    EXPECT_TRUE(g->higrometriaN == 0.5f && esNoDado(g->higrometriaHR));
     EXPECT_FLOAT_EQ(zona("\"C4\"")->claseHigrometria, 4.0f);
     for (const char* mal : {"\"HR0\"", "\"SIN-N\"", "\"G0\"", "\"N0\"", "\"C2\""})
         EXPECT_EQ(fatal(mal), mensaje(std::string("Error en definici\xF3n de higrometr\xED"
@@ -93,7 +86,7 @@ TEST_F(ZonaTest, Higrometria) {
 }
 
 TEST_F(ZonaTest, HigrometriaHeredadaDelEdificioEnOrden) {
-    edificio("\"A\" = SPACE\n HEIGHT = 3\n ..\n");
+    edificio("\"A\" = SPACE HEIGHT = 3 ..\n");
     Global2& g = hub_.global();
     EXPECT_FLOAT_EQ(zona("\"A\"")->claseHigrometria, 5.0f); // nothing anywhere
     g.claseHigrometria = 4.0f;
@@ -101,42 +94,31 @@ TEST_F(ZonaTest, HigrometriaHeredadaDelEdificioEnOrden) {
     g.higrometriaG = 2.0f;
     g.higrometriaN = 0.6f;
     auto conG = zona("\"A\"");
-    EXPECT_FLOAT_EQ(conG->higrometriaN, 0.6f);
-    EXPECT_TRUE(esNoDado(conG->claseHigrometria));
+    EXPECT_TRUE(conG->higrometriaN == 0.6f && esNoDado(conG->claseHigrometria));
     g.higrometriaHR = 60.0f;
     auto conHR = zona("\"A\"");
-    EXPECT_FLOAT_EQ(conHR->higrometriaHR, 60.0f);
-    EXPECT_TRUE(esNoDado(conHR->higrometriaG));
+    EXPECT_TRUE(conHR->higrometriaHR == 60.0f && esNoDado(conHR->higrometriaG));
 }
 
 TEST_F(ZonaTest, HabitableAcondicionadoEInfiltracion) {
-    edificio("\"GARAJE\" = SPACE\n MULTIPLIER = 3\n INF-FLOW/AREA = 0.8\n ..\n"
-             "\"GARAJE-2\" = SPACE\n AIR-CHANGES/HR = 1.5\n TYPE = UNCONDITIONED\n ..\n"
-             "\"NH\" = SPACE\n TYPE = UNHABITED\n ..\n"
-             "\"SALON\" = SPACE\n ZONE-TYPE = UNHABITED\n ..\n"
-             "\"COND\" = SPACE-CONDITIONS\n AIR-CHANGES/HR = 0.7\n ..\n");
+    edificio("\"GARAJE\" = SPACE MULTIPLIER = 3 INF-FLOW/AREA = 0.8 ..\n"
+             "\"GARAJE-2\" = SPACE AIR-CHANGES/HR = 1.5 TYPE = UNCONDITIONED ..\n"
+             "\"NH\" = SPACE TYPE = UNHABITED ..\n\"SALON\" = SPACE ZONE-TYPE = UNHABITED ..\n"
+             "\"COND\" = SPACE-CONDITIONS AIR-CHANGES/HR = 0.7 ..\n");
     EXPECT_EQ(fatal("\"NADA\""), mensaje("No se encuentra: \"NADA\""));
     // A NO-HABITABLES entry equal to the space's name; "GARAJE-2" only contains one.
-    auto garaje = zona("\"GARAJE\"");
-    EXPECT_FALSE(garaje->habitable);
-    EXPECT_TRUE(garaje->acondicionado);
-    EXPECT_EQ(garaje->multiplicador, 3);
+    auto garaje = zona("\"GARAJE\""), garaje2 = zona("\"GARAJE-2\""), nh = zona("\"NH\"");
+    EXPECT_TRUE(!garaje->habitable && garaje->acondicionado && garaje->multiplicador == 3);
     EXPECT_FLOAT_EQ(garaje->infiltracion, 0.8f);
     EXPECT_FALSE(garaje->infiltracionRenovaciones);
-    auto garaje2 = zona("\"GARAJE-2\"");
-    EXPECT_TRUE(garaje2->habitable);
-    EXPECT_FALSE(garaje2->acondicionado);
-    EXPECT_EQ(garaje2->multiplicador, 1);
-    EXPECT_TRUE(garaje2->infiltracionRenovaciones);
-    auto nh = zona("\"NH\"");
+    EXPECT_TRUE(garaje2->habitable && !garaje2->acondicionado && garaje2->infiltracionRenovaciones);
     EXPECT_FALSE(nh->habitable || nh->acondicionado);
     // The key is the whole word TYPE; nothing on the space: the conditions' infiltration.
     auto cond = LeerBDL::objeto(*bdl_, "SPACE-CONDITIONS", "\"COND\"");
     CondicionesOperacionales c(*cond, "\"COND\"");
     auto salon = zona("\"SALON\"", &c);
-    EXPECT_TRUE(salon->habitable && salon->acondicionado);
+    EXPECT_TRUE(salon->habitable && salon->acondicionado && salon->infiltracionRenovaciones);
     EXPECT_FLOAT_EQ(salon->infiltracion, 0.7f);
-    EXPECT_TRUE(salon->infiltracionRenovaciones);
     // Conditions whose name holds an entry, or is held by one, quotes aside.
     const std::pair<const char*, bool> usos[] = {
         {"\"USO-GARAJE-PRIVADO\"", false}, {"COMUN", false}, {"\"RESIDENCIAL\"", true}};
@@ -156,8 +138,7 @@ std::unique_ptr<Elemento> elemento(const std::string& nombre, int lado1, int lad
 }
 
 TEST_F(ZonaTest, EnlazaElementosYRepartePilares) {
-    edificio("\"A\" = SPACE\n ..\n\"B\" = SPACE\n ..\n"
-             "\"PILAR\" = THERMAL-BRIDGE\n EFE = 0.61\n ..\n");
+    edificio("\"A\" = SPACE ..\n\"B\" = SPACE ..\n\"PILAR\" = THERMAL-BRIDGE EFE = 0.61 ..\n");
     auto m1 = elemento("\"M1\"", 0, -1), m2 = elemento("\"M2\"", 1, -1);
     auto p = elemento("\"P\"", -2, -1), ajeno = elemento("\"M3\"", 2, -2);
     std::vector<Elemento*> registros{m1.get(), ajeno.get(), p.get(), m2.get()};
@@ -174,14 +155,10 @@ TEST_F(ZonaTest, EnlazaElementosYRepartePilares) {
         EXPECT_FLOAT_EQ(e->puentes[1].frsi, 0.61f);
     }
     EXPECT_FLOAT_EQ(p->puentes[1].longitud, 0.0f); // no exterior side
-    // Linking one space alone gives the same elements.
-    auto a2 = zona("\"A\"");
-    a2->enlazarElementos(registros);
-    EXPECT_EQ(a2->elementos, a->elementos);
     // FRSI before EFE; without a "PILAR" object the defaults' row.
-    edificio("\"PILAR\" = THERMAL-BRIDGE\n TTL = 1.2\n FRSI = 0.55\n EFE = 0.3\n ..\n");
+    edificio("\"PILAR\" = THERMAL-BRIDGE TTL = 1.2 FRSI = 0.55 EFE = 0.3 ..\n");
     EXPECT_FLOAT_EQ(Zona::puentePilar().frsi, 0.55f);
-    edificio("\"OTRO\" = THERMAL-BRIDGE\n TTL = 1.2\n ..\n");
+    edificio("\"OTRO\" = THERMAL-BRIDGE TTL = 1.2 ..\n");
     EXPECT_FLOAT_EQ(Zona::puentePilar().ttl, 0.9f);
 }
 
@@ -189,7 +166,7 @@ TEST_F(ZonaTest, EnlazaElementosYRepartePilares) {
 class ClasificacionTest : public ZonaTest {
 protected:
     ClasificacionTest() : excitacion_("", 1) {
-        edificio("\"A\" = SPACE\n ..\n\"B\" = SPACE\n ..\n\"T\" = SPACE\n TYPE = UNHABITED\n ..\n");
+        edificio("\"A\" = SPACE ..\n\"B\" = SPACE ..\n\"T\" = SPACE TYPE = UNHABITED ..\n");
         excitacion_.registrar({}, {}, {5, 6}, {});
         gExcitacion = &excitacion_;
         modelo_.espacios.resize(3);

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-// The walk over the building that gathers the conductances runs in the whole-engine cases
-// particiones and particiones-numerado; here the factor itself.
 TEST(FactorReduccion, ConductanciasYVentilacion) {
     // Hiu seen from both sides 20 -> 10 W/K; Hue 5 W/K; 1 air change per hour over 10 m2 and
     // 2.7 m with a 0.2 m slab: 5 + 0.34 * 10 * (2.7 - 0.2) + 0.34 * 10 = 16.9 W/K -> 16.9 / 26.9.
