@@ -33,12 +33,17 @@ TEST(Global2Utilidades, CompararNombresPliegaAcentosMayusculasYSeparadores) {
     EXPECT_NE(Global2::compararNombres("A\rB", "AB"), 0); // carriage returns stay
 }
 
-TEST(Global2Utilidades, MesYDiaDentroDelAnio) {
+TEST(Global2Utilidades, MesYDiaYMatrizSingular) {
     int h, d, m;
     Global2::mesYDia(8760 + 30, h, d, m); // brought back into the year once
     EXPECT_EQ(std::vector<int>({h, d, m}), std::vector<int>({6, 1, 0}));
     Global2::mesYDia(744, h, d, m); // 1 February, 00:00
     EXPECT_EQ(std::vector<int>({h, d, m}), std::vector<int>({0, 0, 1}));
+    HubDePrueba hub;
+    float s[4] = {1, 2, 2, 4};
+    ::testing::internal::CaptureStderr();
+    EXPECT_THROW(hub.global().invertirMatriz(s, 2), ErrorFatal);
+    ::testing::internal::GetCapturedStderr();
 }
 
 // A run hub over a building text, with defaults read from a file; the log and results files
@@ -85,16 +90,14 @@ TEST_F(Parametros, MesesDeCalefaccionYRefrigeracion) {
     Global2& g = leer("\nTIME-STEP = 1800\n");
     const int cal[12] = {1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1};
     const int ref[12] = {0, 0, 0, 0, 0, 1, 1, 1, 1, 0, 0, 0};
-    for (int m = 0; m < 12; ++m) {
+    for (int m = 0; m < 12; ++m)
         EXPECT_EQ(std::make_pair(g.mesesCalefaccion[m], g.mesesRefrigeracion[m]),
                   std::make_pair(cal[m], ref[m]));
-    }
     EXPECT_FLOAT_EQ(g.numeroPasos, 200.0f); // 100 hours of half an hour
     Global2& h = leer("\nHEATING-PERIOD = ( 0 )\nCOOLING-PERIOD = ( 7, 8.9, 13 )\n");
-    for (int m = 0; m < 12; ++m) {
-        EXPECT_EQ(h.mesesCalefaccion[m], 0);
-        EXPECT_EQ(h.mesesRefrigeracion[m], (m == 6 || m == 7) ? 1 : 0);
-    }
+    for (int m = 0; m < 12; ++m)
+        EXPECT_EQ(std::make_pair(h.mesesCalefaccion[m], h.mesesRefrigeracion[m]),
+                  std::make_pair(0, (m == 6 || m == 7) ? 1 : 0));
 }
 
 TEST_F(Parametros, LongitudFueraDeBandaEscribeDolarEnElLog) {
