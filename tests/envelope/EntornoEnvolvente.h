@@ -1,7 +1,6 @@
 #pragma once
-// Test environment of the envelope suites: a run hub whose error log lives in a temporary
-// directory, defaults read from a file written there, and a building reader over a BDL text
-// published as gLeerBDL.
+// Envelope test environment: a run hub logging into a temporary directory, defaults from a file
+// written there, and a BDL text published as gLeerBDL.
 #include <memory>
 #include <string>
 
@@ -21,25 +20,32 @@ inline const char* const kDefectosEnvolvente =
     "GROUND-K = 2.0 GROUND-L = 1.0 GROUND-RO = 2000.0 GROUND-SH = 1000.0 GROUND-RV = 1.0\n"
     "NO-HABITABLES = ( \"GARAJE\" )\n";
 
+// The conductance H of an element between the films he and hi (by default 25 and 7.7 W/m2K).
+template <class T> float conductancia(T& elemento, float he = 25.0f, float hi = 7.7f) {
+    float H = 0.0f;
+    elemento.calcularH(H, he, hi);
+    return H;
+}
+
 class EntornoEnvolvente {
 public:
     EntornoEnvolvente() : hub_(dir_.fichero("Error.log")), lectorPrevio_(gLeerBDL) {
         hub_.ponerDefectos(std::make_unique<ValoresPorDefecto>(
             dir_.escribir("defectos.inp", kDefectosEnvolvente)));
-        // Opens the error log (and the results file) of the hub.
-        LeerBDL vacio;
-        hub_.global().leerParametros(vacio, dir_.fichero("resultados.txt"));
+        hub_.global().leerParametros(LeerBDL(), dir_.fichero("resultados.txt")); // opens the log
     }
+    explicit EntornoEnvolvente(const std::string& bdl) : EntornoEnvolvente() { edificio(bdl); }
     ~EntornoEnvolvente() { gLeerBDL = lectorPrevio_; }
 
-    // Publishes the BDL text as the building reader.
     void edificio(const std::string& texto) {
         lector_ = LeerBDL::desdeTexto(texto);
         gLeerBDL = lector_.get();
     }
-    // Writes a library file into the temporary directory and registers it as "Lib".
-    void libreria(const std::string& fichero, const std::string& texto) {
-        dir_.escribir(fichero, texto);
+    // A library file of one glazing entry (code at column 48, kind at 64) in the "Lib" directory.
+    void vidrioDeLibreria(const std::string& codigo, const std::string& claves) {
+        dir_.escribir("BDLLIB.DAT", "$LIBRARY-ENTRY GLASS-TYPES" + std::string(21, ' ') + codigo +
+                                        std::string(16 - codigo.size(), ' ') + "GLASS-TYPE-CODE\n" +
+                                        claves + "\n ..\n");
         Directorios::instancia().registrar("Lib", dir_.ruta() + "/");
     }
     std::string log() const { return leerFichero(dir_.fichero("Error.log")); }
@@ -51,8 +57,7 @@ public:
         try {
             f();
         } catch (const ErrorFatal& e) {
-            if (e.codigo() != 3) return "<codigo inesperado>";
-            return log();
+            return e.codigo() == 3 ? log() : "<codigo inesperado>";
         }
         return "<sin error fatal>";
     }

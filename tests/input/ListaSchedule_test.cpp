@@ -16,6 +16,9 @@ const std::string kDiarios = " $ horarios\n"
                              "\"DH\" = DAY-SCHEDULE-PD\n VALUES = ( 0, 1, 2, 3, 4, 5, 6, 7, 8, "
                              "9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23 )\n..\n";
 
+std::string semanal(const std::string& nombre, const std::string& dias) {
+    return "\"" + nombre + "\" = WEEK-SCHEDULE-PD\n DAY-SCHEDULES = ( " + dias + " )\n..\n";
+}
 std::string anual(const std::string& nombre, const std::string& semanas, const std::string& meses,
                   const std::string& dias) {
     return "\"" + nombre + "\" = SCHEDULE-PD\n WEEK-SCHEDULES = ( " + semanas + " )\n MONTH = ( " +
@@ -50,8 +53,7 @@ struct Horarios : ::testing::Test {
 };
 
 TEST_F(Horarios, WeekCycleStartsOnFirstOfJanuaryAndTheLastNameRepeats) {
-    auto l = leer("\"S1\" = WEEK-SCHEDULE-PD\n DAY-SCHEDULES = ( \"D1\" )\n..\n"
-                  "\"S\" = WEEK-SCHEDULE-PD\n DAY-SCHEDULES = ( \"D0\", \"D0\", \"D1\" )\n..\n" +
+    auto l = leer(semanal("S1", "\"D1\"") + semanal("S", "\"D0\", \"D0\", \"D1\"") +
                   anual("A", "\"S1\"", "12", "31") + anual("C", "\"S\"", "12", "31"));
     const float* a = l->horario("\"A\"");
     ASSERT_NE(a, nullptr);
@@ -64,59 +66,50 @@ TEST_F(Horarios, WeekCycleStartsOnFirstOfJanuaryAndTheLastNameRepeats) {
 }
 
 TEST_F(Horarios, PeriodsSplitAtTheirEndDay) {
-    auto l = leer("\"S0\" = WEEK-SCHEDULE-PD\n DAY-SCHEDULES = ( \"D0\" )\n..\n"
-                  "\"S1\" = WEEK-SCHEDULE-PD\n DAY-SCHEDULES = ( \"D1\" )\n..\n" +
+    auto l = leer(semanal("S0", "\"D0\"") + semanal("S1", "\"D1\"") +
                   anual("A", "\"S0\", \"S1\"", "6, 12", "30, 31") +
                   // An end date earlier than the one before: days after 31 March still match
                   // the first period whose end is not before them.
                   anual("B", "\"S1\", \"S0\", \"S1\"", "6, 3, 12", "30, 31, 31"));
-    const float* a = l->horario("\"A\"");
-    EXPECT_EQ(a[24 * 180 + 23], 0.0f); // 30 June, day of year 180
-    EXPECT_EQ(a[24 * 181], 1.0f);      // 1 July
-    const float* b = l->horario("\"B\"");
-    EXPECT_EQ(b[24 * 100], 1.0f); // April: first period (ends 30 June)
-    EXPECT_EQ(b[24 * 200], 1.0f); // July: the third
+    const float *a = l->horario("\"A\""), *b = l->horario("\"B\"");
+    // 30 June (day of year 180) 23:00, 1 July; in B April falls in the first period (ends 30
+    // June), July in the third.
+    EXPECT_EQ(std::vector<float>({a[24 * 180 + 23], a[24 * 181], b[24 * 100], b[24 * 200]}),
+              std::vector<float>({0, 1, 1, 1}));
 }
 
 TEST_F(Horarios, ReBasedToACalculationPeriodStartingInFebruary) {
     periodo(744, 8016); // from 1 February to the end of the year
-    auto l = leer("\"S\" = WEEK-SCHEDULE-PD\n DAY-SCHEDULES = ( \"DH\", \"D0\", \"D0\", \"D0\","
-                  " \"D0\", \"D0\", \"D0\" )\n..\n" +
+    auto l = leer(semanal("S", "\"DH\", \"D0\", \"D0\", \"D0\", \"D0\", \"D0\", \"D0\"") +
                   anual("A", "\"S\"", "12", "31"));
     const float* s = l->horario("\"A\"");
     // 1 February is day 31 = 4 weeks + 3: day 3 of the cycle (D0); day 35 is day 0 (DH).
-    EXPECT_EQ(s[0], 0.0f);
-    EXPECT_EQ(s[24 * 4 + 7], 7.0f); // 5 February, 07:00
-    EXPECT_EQ(s[8015], 23.0f);      // 31 December, 23:00: day 364, cycle day 0 (DH)
+    // 5 February 07:00; 31 December 23:00 is day 364, cycle day 0 (DH).
+    EXPECT_EQ(std::vector<float>({s[0], s[24 * 4 + 7], s[8015]}), std::vector<float>({0, 7, 23}));
 }
 
 TEST_F(Horarios, FailuresNameTheSchedule) {
-    const std::string semana = "\"S\" = WEEK-SCHEDULE-PD\n DAY-SCHEDULES = ( \"D1\" )\n..\n";
-    const struct {
-        std::string texto, mensaje;
-    } casos[] = {
-        {"\"S\" = WEEK-SCHEDULE-PD\n DAY-SCHEDULES = ( \"d1\" )\n..\n",
-         "No se encuentra el schedule diario \"d1\""},
+    const std::string s = semanal("S", "\"D1\"");
+    const std::string a = "\"A\" = SCHEDULE-PD\n WEEK-SCHEDULES = ( \"S\" )\n";
+    const std::pair<std::string, std::string> casos[] = {
+        {semanal("S", "\"d1\""), "No se encuentra el schedule diario \"d1\""},
         // Every listed name must exist, also beyond the seventh.
-        {"\"S\" = WEEK-SCHEDULE-PD\n DAY-SCHEDULES = ( \"D1\", \"D1\", \"D1\", \"D1\", \"D1\", "
-         "\"D1\", \"D1\", \"NO\" )\n..\n",
+        {semanal("S", "\"D1\", \"D1\", \"D1\", \"D1\", \"D1\", \"D1\", \"D1\", \"NO\""),
          "No se encuentra el schedule diario \"NO\""},
-        {"\"S\" = WEEK-SCHEDULE-PD\n NADA = 1\n..\n", "Error leyendo schedule semanal \"S\""},
-        {"\"X\" = DAY-SCHEDULE-PD\n TYPE = FRACTION\n..\n", "Error leyendo schedule diario \"X\""},
+        {"\"S\" = WEEK-SCHEDULE-PD\n..\n", "Error leyendo schedule semanal \"S\""},
+        {"\"X\" = DAY-SCHEDULE-PD\n..\n", "Error leyendo schedule diario \"X\""},
         {"\"X\" = DAY-SCHEDULE-PD\n VALUES = ( &D, 1 )\n..\n",
          "El schedule VALUES esta mal definido"},
-        {semana + "\"A\" = SCHEDULE-PD\n MONTH = ( 12 )\n DAY = ( 31 )\n..\n",
+        {s + "\"A\" = SCHEDULE-PD\n MONTH = ( 12 )\n DAY = ( 31 )\n..\n",
          "Error leyendo schedule anual \"A\""},
-        {semana + "\"A\" = SCHEDULE-PD\n WEEK-SCHEDULES = ( \"S\" )\n DAY = ( 31 )\n..\n",
-         "Error leyendo meses en schedule anual \"A\""},
-        {semana + "\"A\" = SCHEDULE-PD\n WEEK-SCHEDULES = ( \"S\" )\n MONTH = ( 12 )\n..\n",
-         "Error leyendo dias en schedule anual \"A\""},
-        {semana + anual("A", "\"T\"", "12", "31"), "No se encuentra el schedule semanal \"T\""},
+        {s + a + " DAY = ( 31 )\n..\n", "Error leyendo meses en schedule anual \"A\""},
+        {s + a + " MONTH = ( 12 )\n..\n", "Error leyendo dias en schedule anual \"A\""},
+        {s + anual("A", "\"T\"", "12", "31"), "No se encuentra el schedule semanal \"T\""},
         // Fewer months than days: the months list is short.
-        {semana + anual("A", "\"S\", \"S\"", "12", "30, 31"),
+        {s + anual("A", "\"S\", \"S\"", "12", "30, 31"),
          "Error leyendo meses en schedule anual \"A\""},
     };
-    for (const auto& c : casos) EXPECT_EQ(fatal(c.texto), c.mensaje) << c.texto;
+    for (const auto& c : casos) EXPECT_EQ(fatal(c.first), c.second) << c.first;
 }
 
 } // namespace
