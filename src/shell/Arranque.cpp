@@ -56,23 +56,23 @@ int Arranque::ejecutar(const std::string& linea, const std::string& ejecutable) 
     std::vector<std::string> args = argumentos(dividir(linea));
     TPrincipal principal(ejecutable);
     principal.PonerArgumentos(args[0], args[1], args[2], args[3], args[4], args[5]);
+    // A fatal error has already been reported and the files closed; any other failure is
+    // reported here, its message ending the error log as a fatal message does.
+    std::string mensaje;
     try {
         principal.Calcular();
+        return 0;
     } catch (const ErrorFatal& e) {
         principal.liberar();
         return e.codigo();
     } catch (const std::bad_alloc&) {
-        Consola::mensajeError("Sin Memoria");
-        principal.liberar();
-        return 3;
+        mensaje = "Sin Memoria";
     } catch (const std::exception& e) {
-        Consola::mensajeError(e.what());
-        principal.liberar();
-        return 3;
+        mensaje = e.what();
     } catch (...) {
-        Consola::mensajeError("Error");
-        principal.liberar();
-        return 3;
+        mensaje = "Error";
     }
-    return 0;
+    Consola::mensajeError(mensaje);
+    principal.liberar(mensaje);
+    return 3;
 }

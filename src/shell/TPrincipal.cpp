@@ -145,9 +145,9 @@ void TPrincipal::Calcular() {
     gExcitacion = nullptr;
 }
 
-void TPrincipal::liberar() {
+void TPrincipal::liberar(const std::string& mensaje) {
     // A failed run: the hub no longer writes a verdict (its error service closed the files).
-    if (global_) global_->cerrarSinVeredicto("");
+    if (global_) global_->cerrarSinVeredicto(mensaje);
     meteo_.reset();
     edificio_.reset();
     schedules_.reset();

@@ -24,8 +24,9 @@ public:
                          const std::string& defectos);
     // Runs one complete calculation; a fatal error unwinds as ErrorFatal.
     void Calcular();
-    // Releases what a failed run left, without writing a verdict.
-    void liberar();
+    // Releases what a failed run left, without writing a verdict; the message, if any, ends the
+    // error log.
+    void liberar(const std::string& mensaje = "");
 
     std::string FicheroBDL, FicheroClima, ZonaClimatica, FicheroResultados, FicheroLimites,
         FicheroDefectos = "defectos.inp";
