@@ -445,12 +445,19 @@ void Edificio::construirElemento(int ie, int codigo, int cabecera) {
             azimutElemento = ColocacionElemento::azimutDeArista(vSig.x - vk.x, vSig.y - vk.y);
         float u0 = verticesPropios.empty() ? 0.0f : verticesPropios[0].first;
         float v0 = verticesPropios.empty() ? 0.0f : verticesPropios[0].second;
+        // A floor given by its own polygon (LOCATION BOTTOM) is drawn in plan over the space, as
+        // the space polygon is in the BOTTOM mode: laid out with the tilt's horizontal share
+        // (-1 at 180) it would fall outside the space, mirrored, and after the reversal of a
+        // BOTTOM polygon it would face up.
+        const ColocacionElemento planoNodos =
+            ubicacion == "BOTTOM" ? ColocacionElemento::enPoligono(t, zBase, -cosT, senT)
+                                  : planoElemento;
         float uMin = 0, uMax = 0, vMin = 0, vMax = 0;
         for (const auto& p : verticesPropios) {
             float u = p.first - u0, w = p.second - v0;
             uMin = std::min(uMin, u), uMax = std::max(uMax, u);
             vMin = std::min(vMin, w), vMax = std::max(vMax, w);
-            nodos.push_back(planoElemento.punto(u, w));
+            nodos.push_back(planoNodos.punto(u, w));
         }
         anchura = uMax - uMin;
         altura = vMax - vMin;

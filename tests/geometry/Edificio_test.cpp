@@ -288,6 +288,24 @@ TEST(EdificioTest, CubiertaTechoSueloYElementosGirados) {
     EXPECT_EQ(sala.zona->segundoNombre, "\"FALDON\"");
 }
 
+TEST(EdificioTest, SueloDadoPorSuPoligono) {
+    // LOCATION BOTTOM with its own POLYGON: the floor lies in plan over the space (from V1 along
+    // V1->V2) and faces down, so that its edges carry the space to the partition detection.
+    Entorno e(kPlanta + espacio("SALA") +
+              elemento("LOSA", "UNDERGROUND-WALL", "LOCATION = BOTTOM POLYGON = \"P-SALA\""));
+    auto ed = e.construir();
+    Elemento* losa = buscar(*ed, "\"LOSA\"");
+    esperarPunto(losa->poligono->normal(), 0, 0, -1);
+    for (int i = 0; i < 4; ++i) {
+        const Point3& p = nodo(*losa, i);
+        EXPECT_TRUE(p.x > -1e-4f && p.x < 5.0001f && p.y > -1e-4f && p.y < 4.0001f) << i;
+    }
+    // Its four edges are the perimeter partitions of the space.
+    int particiones = 0;
+    for (const Elemento* r : ed->registros()) particiones += r->tipoMuro == "partition";
+    EXPECT_EQ(particiones, 4);
+}
+
 TEST(EdificioTest, RegistrosListasYCodigosDeLado) {
     Entorno e(kPlanta + espacio("SALA") + espacio("COCINA") +
               elemento("FACHADA", "EXTERIOR-WALL", "LOCATION = SPACE-V1") +
