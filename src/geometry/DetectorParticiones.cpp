@@ -147,7 +147,7 @@ void DetectorParticiones::crearParticiones() {
         std::unique_ptr<PoliArea> poligono = PoliArea::desdeNodos({p1, p4, p3, p2});
         std::unique_ptr<PoliArea> poligono2 = PoliArea::desdeNodos({p1, p2, p3, p4});
         std::vector<float> areas{static_cast<float>(poligono2->area()),
-                                 static_cast<float>(poligono2->perimeter())};
+                                 static_cast<float>(poligono2->perimetroCerrado())};
         auto muro = std::make_unique<Muro1D>(numero, areas, std::vector<int>{-z1 - 1, -z2 - 1});
         muro->poligono = std::move(poligono);
         muro->poligono2 = std::move(poligono2);

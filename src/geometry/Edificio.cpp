@@ -533,7 +533,7 @@ void Edificio::construirElemento(int ie, int codigo, int cabecera) {
     } else {
         lados = {numero, -ie - 1};
     }
-    std::vector<float> areas = {areaNeta, static_cast<float>(poli->perimeter())};
+    std::vector<float> areas = {areaNeta, static_cast<float>(poli->perimetroCerrado())};
     std::unique_ptr<Elemento> el;
     if (codigo == kUndergroundWall)
         el = std::make_unique<Underground>(nombre, 2, areas, lados, suelo, esp.alturaGeometrica,
@@ -586,7 +586,7 @@ float Edificio::construirVentana(int ie, int cabecera, const ColocacionElemento&
     float area = static_cast<float>(poli->area());
 
     int numero = static_cast<int>(superficies.size());
-    std::vector<float> areas = {area, static_cast<float>(poli->perimeter())};
+    std::vector<float> areas = {area, static_cast<float>(poli->perimetroCerrado())};
     std::vector<int> lados = {numero, -ie - 1};
     auto w = std::make_unique<Ventana>(nombre, 2, areas, lados, 0, 0.0f);
     w->codigo = kWindow;

@@ -170,6 +170,15 @@ double PoliArea::perimeter() const {
     return p;
 }
 
+double PoliArea::perimetroCerrado() const {
+    double p = perimeter();
+    for (const auto& c : contornos) {
+        int n = c->numNodos();
+        if (n > 1 && c->nodo(0) && c->nodo(n - 1)) p += (*c->nodo(0) - *c->nodo(n - 1)).norma();
+    }
+    return p;
+}
+
 bool PoliArea::contains(const Point3& p) const {
     afirmarGeometria(!contornos.empty() && contornos[0]);
     if (!contornos[0]->windingContains(p, normal_)) return false;

@@ -29,6 +29,9 @@ public:
     // Sum of the contours' open-polyline lengths (PLinea::length: the segment from the last
     // node back to the first is left out).
     virtual double perimeter() const;
+    // The perimeter an element stores: every contour closed, its last node joined back to its
+    // first (perimeter() leaves that segment out).
+    double perimetroCerrado() const;
 
     bool contains(const Point3& p) const;
     int numContornos() const { return static_cast<int>(contornos.size()); }

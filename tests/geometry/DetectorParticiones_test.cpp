@@ -74,10 +74,10 @@ TEST_F(DosHabitaciones, ParticionesYParticioDatByteAByte) {
     const Elemento& comun = *p[2];
     EXPECT_EQ(comun.lados, (std::vector<int>{-1, -2}));
     EXPECT_EQ(p[6]->lados, (std::vector<int>{-2, -2}));
-    // 2.75 high over 4 m: area 11; the perimeter of the second polygon leaves out its closing
-    // side: 2.75 + 4 + 2.75. The two polygons face opposite ways.
+    // 2.75 high over 4 m: area 11, perimeter 2 x (2.75 + 4) with the closing side. The two
+    // polygons face opposite ways.
     EXPECT_FLOAT_EQ(comun.areasLados[0], 11.0f);
-    EXPECT_FLOAT_EQ(comun.areasLados[1], 9.5f);
+    EXPECT_FLOAT_EQ(comun.areasLados[1], 13.5f);
     EXPECT_FLOAT_EQ(comun.poligono->normal().x, -comun.poligono2->normal().x);
     EXPECT_FLOAT_EQ(std::fabs(comun.poligono->normal().x), 1.0f);
     // Records regrouped by space: A's partitions (0 to 3) then its floor; B's (the shared one
