@@ -144,6 +144,19 @@ struct LeerBDL::Impl {
         std::size_t p = t.find(c, static_cast<std::size_t>(inicio));
         return p == std::string::npos ? 0 : static_cast<int>(p);
     }
+    // The "(" that opens the first list after the key; 0 when the key or the list is absent.
+    int aperturaLista(const std::string& clave) const {
+        int p = buscar(clave, 0);
+        return p ? buscarCar('(', p) : 0;
+    }
+    // The commas between the "(" at `a` and the next ")" (the end of the text without one),
+    // whose position goes to `b` (0 when there is none).
+    int comasDeLista(int a, int& b) const {
+        b = buscarCar(')', a);
+        const std::size_t fin = b ? static_cast<std::size_t>(b) : t.size();
+        return static_cast<int>(
+            std::count(t.begin() + a + 1, t.begin() + static_cast<long>(fin), ','));
+    }
     char en(int i) const {
         return i >= 0 && static_cast<std::size_t>(i) < t.size() ? t[static_cast<std::size_t>(i)]
                                                                 : '\0';
@@ -580,14 +593,10 @@ void asegurar(std::vector<float>& v, int n) {
 
 int LeerBDL::dameLista(const std::string& clave, std::vector<float>& valores) const {
     const Impl& im = *impl_;
-    int p = im.buscar(clave, 0);
-    if (!p) return -1;
-    int a = im.buscarCar('(', p);
+    int a = im.aperturaLista(clave);
     if (!a) return -1;
-    int b = im.buscarCar(')', a);
-    const std::size_t fin = b ? static_cast<std::size_t>(b) : im.t.size();
-    int n = 1 + static_cast<int>(
-                    std::count(im.t.begin() + a + 1, im.t.begin() + static_cast<long>(fin), ','));
+    int b = 0;
+    int n = 1 + im.comasDeLista(a, b);
     asegurar(valores, n);
     int pos = a + 1;
     im.leerReal(pos, valores[0]);
@@ -600,9 +609,7 @@ int LeerBDL::dameLista(const std::string& clave, std::vector<float>& valores) co
 
 int LeerBDL::dameListaCadenas(const std::string& clave, std::vector<std::string>& valores) const {
     const Impl& im = *impl_;
-    int p = im.buscar(clave, 0);
-    if (!p) return -1;
-    int a = im.buscarCar('(', p);
+    int a = im.aperturaLista(clave);
     if (!a) return -1;
     int n = 0;
     int pos = a;
@@ -626,9 +633,7 @@ int LeerBDL::dameListaCadenas(const std::string& clave, std::vector<std::string>
 
 int LeerBDL::dameValores(const std::string& clave, int n, std::vector<float>& valores) const {
     const Impl& im = *impl_;
-    int p = im.buscar(clave, 0);
-    if (!p) return -1;
-    int a = im.buscarCar('(', p);
+    int a = im.aperturaLista(clave);
     if (!a) return -1;
     if (n <= 0) return 0;
     asegurar(valores, n);
@@ -657,14 +662,10 @@ int LeerBDL::dameValores(const std::string& clave, int n, std::vector<float>& va
 
 int LeerBDL::dameListaValores(const std::string& clave, std::vector<float>& valores) const {
     const Impl& im = *impl_;
-    int p = im.buscar(clave, 0);
-    if (!p) return -1;
-    int a = im.buscarCar('(', p);
+    int a = im.aperturaLista(clave);
     if (!a) return -1;
-    int b = im.buscarCar(')', a);
-    const std::size_t fin = b ? static_cast<std::size_t>(b) : im.t.size();
-    int comas = static_cast<int>(
-        std::count(im.t.begin() + a + 1, im.t.begin() + static_cast<long>(fin), ','));
+    int b = 0;
+    int comas = im.comasDeLista(a, b);
     int n = comas + 1;
     if (comas == 0 && b && im.buscarCar(',', b)) n = 2;
     asegurar(valores, n);
@@ -688,9 +689,7 @@ int LeerBDL::dameListaValores(const std::string& clave, std::vector<float>& valo
 int LeerBDL::dameDosListas(const std::string& clave, int n, std::vector<float>& primera,
                            std::vector<float>& segunda) const {
     const Impl& im = *impl_;
-    int p = im.buscar(clave, 0);
-    if (!p) return -1;
-    int a = im.buscarCar('(', p);
+    int a = im.aperturaLista(clave);
     if (!a) return -1;
     if (n <= 0) return 0;
     auto leer = [&](int abre, std::vector<float>& v) {
