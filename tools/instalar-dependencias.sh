@@ -3,7 +3,8 @@
 # As root it runs apt-get; otherwise it prints the one command to run.
 set -euo pipefail
 paquetes=(g++ cmake make pkg-config libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev
-          clang libclang-rt-14-dev python3)
+          clang libclang-rt-14-dev python3 python3-jsonschema nlohmann-json3-dev chromium
+          parallel gcovr groff-base)
 faltan=()
 for p in "${paquetes[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || faltan+=("$p")
