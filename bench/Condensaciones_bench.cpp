@@ -5,11 +5,10 @@
 #include <cstdlib>
 #include <unistd.h>
 
-#include "compliance/Condensaciones.h"
+#include "envelope/Condensaciones.h"
 #include "envelope/Elemento1D.h"
 #include "input/Global2.h"
 #include "input/ValoresPorDefecto.h"
-#include "shell/Globales.h"
 
 namespace {
 

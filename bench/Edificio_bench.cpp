@@ -1,7 +1,6 @@
 // Building the model of generated buildings (tools/generar_edificio.py): N spaces in two rows of
 // ten rooms per storey, six windows per facade, about ten elements per space.
 #include <benchmark/benchmark.h>
-
 #include <cstdlib>
 #include <map>
 #include <memory>
@@ -9,16 +8,15 @@
 #include <string>
 #include <sys/stat.h>
 
-#include "climate/CondicionesOperacionales.h"
-#include "climate/CondicionesSistemas.h"
-#include "climate/Zona.h"
+#include "building/CondicionesOperacionales.h"
+#include "building/CondicionesSistemas.h"
+#include "building/Edificio.h"
+#include "building/Zona.h"
 #include "envelope/Elemento.h"
-#include "geometry/Edificio.h"
 #include "geometry/ElementContour.h"
 #include "input/Global2.h"
 #include "input/LeerBDL.h"
 #include "input/ValoresPorDefecto.h"
-#include "shell/Globales.h"
 
 namespace {
 

@@ -2,7 +2,6 @@
 // windows: each element cuts its own objects (wall, construction, layers, materials) out of the
 // building text, so the whole set should grow near-linearly with n.
 #include <benchmark/benchmark.h>
-
 #include <cstdio>
 #include <fstream>
 #include <memory>
@@ -15,7 +14,6 @@
 #include "input/Global2.h"
 #include "input/LeerBDL.h"
 #include "input/ValoresPorDefecto.h"
-#include "shell/Globales.h"
 
 namespace {
 std::string edificio(int n) {

@@ -3,7 +3,6 @@
 // space has a roof instead). 10 × 10 towers of 10 storeys give 1,000 spaces and 10,000
 // surfaces, about 8,100 of them exterior.
 #include <benchmark/benchmark.h>
-
 #include <memory>
 #include <vector>
 
@@ -11,7 +10,6 @@
 #include "geometry/JerarquiaVolumenes.h"
 #include "geometry/PoliArea.h"
 #include "input/Global2.h"
-#include "shell/Globales.h"
 
 namespace {
 

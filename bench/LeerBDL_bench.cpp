@@ -1,7 +1,6 @@
 // Cutting objects by name out of a large building text: the per-element lookup that the
 // building model does thousands of times.
 #include <benchmark/benchmark.h>
-
 #include <cstdio>
 #include <memory>
 #include <string>

@@ -2,26 +2,24 @@
 // 4 x 4 x 3 m on each storey, every room with its own floor, roof and four walls (so neighbouring
 // rooms give coincident edges to merge), and the detection of the partitions between them.
 #include <benchmark/benchmark.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <string>
 #include <unistd.h>
 
-#include "climate/CondicionesOperacionales.h"
-#include "climate/CondicionesSistemas.h"
-#include "climate/Zona.h"
+#include "building/CondicionesOperacionales.h"
+#include "building/CondicionesSistemas.h"
+#include "building/DetectorParticiones.h"
+#include "building/Edificio.h"
+#include "building/PuentesTermicos.h"
+#include "building/Zona.h"
 #include "envelope/Elemento.h"
-#include "geometry/DetectorParticiones.h"
-#include "geometry/Edificio.h"
 #include "geometry/ElementContour.h"
 #include "geometry/ListaContornos.h"
-#include "geometry/PuentesTermicos.h"
 #include "input/Global2.h"
 #include "input/LeerBDL.h"
 #include "input/ValoresPorDefecto.h"
-#include "shell/Globales.h"
 
 namespace {
 

@@ -1,16 +1,14 @@
 // Space records of a large building: construction from the building text, linking of the
 // element records (every element looked at once for all spaces) and classification.
 #include <benchmark/benchmark.h>
-
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "climate/Zona.h"
+#include "building/Zona.h"
 #include "envelope/Elemento.h"
 #include "input/Global2.h"
 #include "input/LeerBDL.h"
-#include "shell/Globales.h"
 
 namespace {
 
@@ -110,7 +108,7 @@ void BM_Clasificar(benchmark::State& estado) {
         int suma = 0;
         for (Zona* z : punteros)
             for (int k = 0; k < static_cast<int>(z->elementos.size()); ++k)
-                suma += z->clasificarElemento(k);
+                suma += z->clasificarElemento(k, nullptr);
         benchmark::DoNotOptimize(suma);
     }
     estado.SetComplexityN(n);

@@ -12,11 +12,10 @@
 #include <unistd.h>
 #include <vector>
 
+#include "base/Directorios.h"
+#include "base/ErrorFatal.h"
 #include "input/Global2.h"
 #include "input/LeerBDL.h"
-#include "shell/Directorios.h"
-#include "shell/ErrorFatal.h"
-#include "shell/Globales.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <cstring>
 
+#include "base/ErrorFatal.h"
+#include "base/Redondeo.h"
 #include "input/Global2.h"
-#include "shell/ErrorFatal.h"
-#include "shell/Globales.h"
 
 namespace {
 
@@ -141,8 +141,8 @@ float CorrienteAire::humedadSaturacion(float t, float p) {
 }
 
 void CorrienteAire::acotarTP(float& t, float& p) {
-    Global2::acotar(t, -100.0f, 99.0f);
-    Global2::acotar(p, 0.0014f, 1555070.0f);
+    acotar(t, -100.0f, 99.0f);
+    acotar(p, 0.0014f, 1555070.0f);
 }
 
 double CorrienteAire::humedadPsicrometrica(float t, float th, float p) {
@@ -154,7 +154,7 @@ double CorrienteAire::humedadPsicrometrica(float t, float th, float p) {
 
 void CorrienteAire::ponTwP(float t, float humedad, float p) {
     acotarTP(t, p);
-    Global2::acotar(humedad, 0.0f, humedadSaturacion(t, p));
+    acotar(humedad, 0.0f, humedadSaturacion(t, p));
     T = t;
     w = humedad;
     P = p;
@@ -162,7 +162,7 @@ void CorrienteAire::ponTwP(float t, float humedad, float p) {
 
 void CorrienteAire::ponThrP(float t, float hr, float p) {
     acotarTP(t, p);
-    Global2::acotar(hr, 0.0f, 100.0f);
+    acotar(hr, 0.0f, 100.0f);
     double ps = presionSaturacion(t);
     double pv = ps > 0.0 ? 0.01 * hr * ps : 0.0;
     double d = static_cast<double>(p) - pv;
@@ -177,7 +177,7 @@ void CorrienteAire::ponThrP(float t, float hr, float p) {
 
 void CorrienteAire::ponTthP(float t, float th, float p) {
     acotarTP(t, p);
-    Global2::acotar(th, -100.0f, t);
+    acotar(th, -100.0f, t);
     float humedad = static_cast<float>(humedadPsicrometrica(t, th, p));
     if (humedad < 0.0001f) humedad = 0.0001f;
     float wsat = humedadSaturacion(t, p);
@@ -244,6 +244,5 @@ float CorrienteAire::dame(const char* cod) {
     }
     if (std::strcmp(cod, "pv") == 0) return vapor();
     if (std::strcmp(cod, "psat") == 0) return presionSaturacion(T);
-    if (gGlobal2) gGlobal2->comprobar(false, kMensajeCodigo);
-    throw ErrorFatal(3, kMensajeCodigo);
+    errorFatal(kMensajeCodigo);
 }

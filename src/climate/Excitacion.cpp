@@ -3,14 +3,16 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/ErrorFatal.h"
+#include "base/Matrices.h"
 #include "climate/PosicionSolar.h"
-#include "climate/Rayo.h"
-#include "geometry/Afirmar.h"
 #include "geometry/JerarquiaVolumenes.h"
 #include "geometry/PoliArea.h"
+#include "geometry/Rayo.h"
 #include "input/Global2.h"
 #include "input/ValoresPorDefecto.h"
-#include "shell/Globales.h"
+
+Excitacion* gExcitacion = nullptr;
 
 namespace {
 
@@ -177,8 +179,7 @@ void Excitacion::calcularModoExtendido() {
             matriz_[j * nn + i] = -rho * matriz_[j * nn + i];
         }
     }
-    afirmarGeometria(gGlobal2 != nullptr);
-    gGlobal2->invertirMatriz(matriz_.data(), static_cast<int>(n));
+    invertirMatriz(matriz_.data(), static_cast<int>(n));
 
     if (metodoDirecto_ != 1) return;
     // Per patch: the direct share of the patch seen by each surface (visibility times the

@@ -91,3 +91,6 @@ private:
     std::vector<float> contribuciones_;
     std::vector<float> totales_;
 };
+
+// The solar excitation of the current run, set by the run driver.
+extern Excitacion* gExcitacion;

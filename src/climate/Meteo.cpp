@@ -7,10 +7,10 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "base/Memoria.h"
 #include "climate/CorrienteAire.h"
 #include "climate/PosicionSolar.h"
 #include "input/Global2.h"
-#include "shell/Globales.h"
 
 const int Meteo::kDiasMes[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 const int Meteo::kDiasAcumulados[12] = {31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334, 365};
@@ -85,7 +85,7 @@ Meteo::Meteo() {
                                      &cenit,       &azimut,  &velocidadViento,  &direccionViento};
     for (auto* s : series) {
         if (gGlobal2)
-            *s = gGlobal2->reservarReales(kHoras);
+            *s = reservarReales(kHoras);
         else
             s->assign(kHoras, 0.0f);
     }

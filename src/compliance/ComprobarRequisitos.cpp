@@ -3,18 +3,19 @@
 #include <algorithm>
 #include <memory>
 
-#include "climate/Zona.h"
-#include "compliance/Condensaciones.h"
+#include "base/Formato.h"
+#include "base/Redondeo.h"
+#include "building/Edificio.h"
+#include "building/Zona.h"
 #include "compliance/FactorReduccion.h"
+#include "compliance/HigrometriaEspacio.h"
 #include "compliance/InclinacionElemento.h"
 #include "compliance/ResumenZonas.h"
 #include "compliance/Tablas.h"
-#include "compliance/TextoFormateado.h"
+#include "envelope/Condensaciones.h"
 #include "envelope/Elemento.h"
-#include "geometry/Edificio.h"
 #include "input/Global2.h"
 #include "input/ValoresPorDefecto.h"
-#include "shell/Globales.h"
 
 namespace {
 
@@ -45,7 +46,7 @@ std::string textoMaximo(const Elemento& e, float U, const char* clase, float L) 
 }
 
 float redondear2(float x) {
-    return Global2::redondearDecimales(x, 2);
+    return redondearDecimales(x, 2);
 }
 
 // The checks of one run: limit tables, film coefficients and the per-space values they share.
@@ -79,7 +80,7 @@ private:
 
     HigrometriaEspacio higrometria(int i, const Zona& z) const {
         const Espacio& s = ed_.espacios[i];
-        return Condensaciones::minimoEspacio(z, s.area, s.altura, Te_[0], Ti_[0], HRe_[0], tablas_);
+        return minimoEspacio(z, s.area, s.altura, Te_[0], Ti_[0], HRe_[0], tablas_);
     }
 
     bool noHabitable(int j) const {
@@ -92,7 +93,7 @@ private:
     }
 
     int categoria(const Zona& z, int pos, const Elemento& e) const {
-        return e.entreEspacios() ? 1 : z.clasificarElemento(pos);
+        return e.entreEspacios() ? 1 : z.clasificarElemento(pos, ed_.zonaVecina(z, e));
     }
 
     // Aggregation of the zone-number summary over the habitable spaces.

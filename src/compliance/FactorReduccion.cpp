@@ -1,11 +1,10 @@
 #include "compliance/FactorReduccion.h"
 
-#include "climate/CondicionesOperacionales.h"
-#include "climate/Zona.h"
+#include "building/CondicionesOperacionales.h"
+#include "building/Edificio.h"
+#include "building/Zona.h"
 #include "envelope/Elemento.h"
-#include "geometry/Edificio.h"
 #include "input/ValoresPorDefecto.h"
-#include "shell/Globales.h"
 
 namespace {
 constexpr float kCapacidadAire = 0.34f; // Wh/(m3 K), volumetric heat capacity of air

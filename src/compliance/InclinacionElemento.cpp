@@ -1,6 +1,6 @@
 #include "compliance/InclinacionElemento.h"
 
-#include "climate/Zona.h"
+#include "building/Zona.h"
 #include "envelope/Elemento.h"
 
 float inclinacionElemento(const Elemento& e) {

@@ -2,13 +2,13 @@
 
 #include <cmath>
 
+#include "base/Formato.h"
+#include "base/Redondeo.h"
 #include "compliance/FactorReduccion.h"
 #include "compliance/InclinacionElemento.h"
 #include "compliance/Tablas.h"
-#include "compliance/TextoFormateado.h"
 #include "envelope/Elemento.h"
 #include "input/Global2.h"
-#include "shell/Globales.h"
 
 namespace {
 
@@ -29,7 +29,7 @@ ResumenZonas::ResumenZonas(const Tablas& tablas, const std::string& zonaClimatic
     : tablas_(tablas), zona_(zonaClimatica) {}
 
 void ResumenZonas::agregarValorDistinto(std::vector<float>& lista, float& maximo, float x) {
-    float v = Global2::redondearDecimales(x, 2);
+    float v = redondearDecimales(x, 2);
     for (float w : lista)
         if (std::fabs(w - v) < 0.001f) return;
     lista.push_back(v);

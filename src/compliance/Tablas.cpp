@@ -2,9 +2,10 @@
 
 #include <vector>
 
+#include "base/ErrorFatal.h"
+#include "base/TextoLatin1.h"
 #include "input/Global2.h"
 #include "input/LeerBDL.h"
-#include "shell/Globales.h"
 
 namespace {
 
@@ -35,9 +36,9 @@ void leerLista(const LeerBDL& bdl, const std::string& clave, float* destino, int
 std::unique_ptr<LeerBDL> objetoObligatorio(const LeerBDL& limites, const std::string& tipo,
                                            const std::string& nombre) {
     std::string entrecomillado = nombre;
-    Global2::entrecomillar(entrecomillado);
+    entrecomillar(entrecomillado);
     std::unique_ptr<LeerBDL> objeto = LeerBDL::objeto(limites, tipo, entrecomillado);
-    gGlobal2->comprobar(objeto->texto() != nullptr, "No se encuentra: " + entrecomillado);
+    comprobar(objeto->texto() != nullptr, "No se encuentra: " + entrecomillado);
     return objeto;
 }
 

@@ -1,9 +1,9 @@
 #include "envelope/Construccion.h"
 
+#include "base/ErrorFatal.h"
 #include "input/Global2.h"
 #include "input/LeerBDL.h"
 #include "input/ValoresPorDefecto.h"
-#include "shell/Globales.h"
 
 namespace {
 float factorVaporPorDefecto() {
@@ -43,16 +43,16 @@ std::vector<Capa> Construccion::leerCapas(const LeerBDL& construccion,
     std::string nombreCapas;
     construccion.dameCadena("LAYERS =", nombreCapas);
     std::unique_ptr<LeerBDL> capasObj = LeerBDL::objeto(*gLeerBDL, "LAYERS", nombreCapas);
-    gGlobal2->comprobar(capasObj->texto() != nullptr, "No se encuentra: " + nombreCapas);
+    comprobar(capasObj->texto() != nullptr, "No se encuentra: " + nombreCapas);
 
     std::vector<std::string> materiales;
-    gGlobal2->comprobar(capasObj->dameListaCadenas("MATERIAL", materiales) >= 0, mensajeSinLista);
+    comprobar(capasObj->dameListaCadenas("MATERIAL", materiales) >= 0, mensajeSinLista);
 
     std::vector<Capa> capas;
     capas.reserve(materiales.size());
     for (const std::string& nombre : materiales) {
         std::unique_ptr<LeerBDL> material = LeerBDL::objeto(*gLeerBDL, "MATERIAL", nombre);
-        gGlobal2->comprobar(material->texto() != nullptr, "No se encuentra: " + nombre);
+        comprobar(material->texto() != nullptr, "No se encuentra: " + nombre);
         capas.push_back(leerMaterial(*material, claveResistencia));
     }
 

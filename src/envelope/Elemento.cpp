@@ -1,7 +1,6 @@
 #include "envelope/Elemento.h"
 
 #include "input/ValoresPorDefecto.h"
-#include "shell/Globales.h"
 
 Elemento::Elemento() {
     if (gDefectos) iniciarPuentes(static_cast<int>(gDefectos->puentes.size()));

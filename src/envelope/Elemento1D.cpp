@@ -1,9 +1,9 @@
 #include "envelope/Elemento1D.h"
 
+#include "base/ErrorFatal.h"
 #include "input/Global2.h"
 #include "input/LeerBDL.h"
 #include "input/ValoresPorDefecto.h"
-#include "shell/Globales.h"
 
 namespace {
 // Value of the key in the object, else the required default.
@@ -17,7 +17,7 @@ float peliculaODefecto(const LeerBDL& objeto, const char* clave, const Opcional<
 } // namespace
 
 void Elemento1D::leerPeliculas(const LeerBDL& objeto) {
-    gGlobal2->comprobar(gDefectos != nullptr, "Faltan los valores por defecto");
+    comprobar(gDefectos != nullptr, "Faltan los valores por defecto");
     hcext = peliculaODefecto(objeto, "HCEXT", &gDefectos->hcext, 0.0f);
     hrext = peliculaODefecto(objeto, "HREXT", nullptr, gDefectos->hrext);
     hcint = peliculaODefecto(objeto, "HCINT", &gDefectos->hcint, 0.0f);

@@ -2,13 +2,13 @@
 
 #include <cstdio>
 
+#include "base/ErrorFatal.h"
 #include "climate/Excitacion.h"
-#include "compliance/Condensaciones.h"
+#include "envelope/Condensaciones.h"
 #include "envelope/Construccion.h"
 #include "input/Global2.h"
 #include "input/LeerBDL.h"
 #include "input/ValoresPorDefecto.h"
-#include "shell/Globales.h"
 
 namespace {
 const char* const kMensajeMetodoDirecto =
@@ -23,23 +23,23 @@ Muro1D::Muro1D(const std::string& n, int nl, const std::vector<float>& a, const 
     suelo = etiq;
 
     // The wall's object: exterior wall, else roof, else interior wall.
-    gGlobal2->comprobar(gLeerBDL != nullptr, "No se encuentra: " + nombre);
+    comprobar(gLeerBDL != nullptr, "No se encuentra: " + nombre);
     std::unique_ptr<LeerBDL> muro = LeerBDL::objeto(*gLeerBDL, "EXTERIOR-WALL", nombre);
     if (!muro->texto()) muro = LeerBDL::objeto(*gLeerBDL, "ROOF", nombre);
     if (!muro->texto()) {
         muro = LeerBDL::objeto(*gLeerBDL, "INTERIOR-WALL", nombre);
         esInterior = muro->texto() != nullptr;
     }
-    gGlobal2->comprobar(muro->texto() != nullptr, "No se encuentra: " + nombre);
+    comprobar(muro->texto() != nullptr, "No se encuentra: " + nombre);
 
     if (muro->dameCadena("INT-WALL-TYPE", tipoMuro) < 0) tipoMuro = "none";
     if (tipoMuro == "ADIABATIC") tipoMuro = "PARTY-WALL";
     std::string vecino;
     if (esInterior && muro->dameCadena("NEXT-TO", vecino) < 0) tipoMuro = "PARTY-WALL";
 
-    std::string comprobar;
-    comprobarRequisitos =
-        muro->dameCadena("COMPROBAR-REQUISITOS-MINIMOS", comprobar) < 0 || comprobar == "YES";
+    std::string valorComprobar;
+    comprobarRequisitos = muro->dameCadena("COMPROBAR-REQUISITOS-MINIMOS", valorComprobar) < 0 ||
+                          valorComprobar == "YES";
 
     leerPeliculas(*muro);
     funcionConveccion = indiceFuncion(*muro, "OUTSIDE-FILM-CONV-COEF-FUNCTION");
@@ -47,12 +47,12 @@ Muro1D::Muro1D(const std::string& n, int nl, const std::vector<float>& a, const 
 
     const std::string malDefinida = "CONSTRUCTION del muro mal definida: " + nombre;
     std::string nombreConstruccion;
-    gGlobal2->comprobar(muro->dameCadena("CONSTRUCTION", nombreConstruccion) >= 0, malDefinida);
+    comprobar(muro->dameCadena("CONSTRUCTION", nombreConstruccion) >= 0, malDefinida);
     std::unique_ptr<LeerBDL> construccion =
         LeerBDL::objeto(*gLeerBDL, "CONSTRUCTION", nombreConstruccion);
-    gGlobal2->comprobar(construccion->texto() != nullptr, "No se encuentra: " + nombreConstruccion);
+    comprobar(construccion->texto() != nullptr, "No se encuentra: " + nombreConstruccion);
     std::string tipoConstruccion;
-    gGlobal2->comprobar(construccion->dameCadena(" TYPE ", tipoConstruccion) >= 0, malDefinida);
+    comprobar(construccion->dameCadena(" TYPE ", tipoConstruccion) >= 0, malDefinida);
 
     if (muro->dameReal(" ABSORPTANCE ", absExterior) < 0 && gDefectos)
         absExterior = gDefectos->absCorta;
@@ -66,7 +66,7 @@ Muro1D::Muro1D(const std::string& n, int nl, const std::vector<float>& a, const 
     } else {
         // A construction given by its U: no layers. Without its U the wall cannot be rated: a
         // U left at 0 would pass every check silently, so the construction is badly defined.
-        gGlobal2->comprobar(construccion->dameReal("U-VALUE =", U) >= 0, malDefinida);
+        comprobar(construccion->dameReal("U-VALUE =", U) >= 0, malDefinida);
     }
     calcularUCapas();
     calcularVapor();
@@ -84,8 +84,8 @@ Muro1D::Muro1D(int indiceParticion, const std::vector<float>& a, const std::vect
     std::snprintf(texto, sizeof texto, "PARTICION-%03d-E%03d-E%03d", indiceParticion, e1, e2);
     nombre = texto;
 
-    gGlobal2->comprobar(!(gExcitacion && gExcitacion->metodoDirecto() == 1), kMensajeMetodoDirecto);
-    gGlobal2->comprobar(gDefectos != nullptr, "Faltan los valores por defecto");
+    comprobar(!(gExcitacion && gExcitacion->metodoDirecto() == 1), kMensajeMetodoDirecto);
+    comprobar(gDefectos != nullptr, "Faltan los valores por defecto");
     const ValoresPorDefecto& d = *gDefectos;
     absExterior = absInterior = d.absParticion;
     emiExterior = emiInterior = d.emiParticion;

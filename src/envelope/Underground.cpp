@@ -2,12 +2,12 @@
 
 #include <cmath>
 
-#include "compliance/Condensaciones.h"
+#include "base/ErrorFatal.h"
+#include "envelope/Condensaciones.h"
 #include "envelope/Construccion.h"
 #include "input/Global2.h"
 #include "input/LeerBDL.h"
 #include "input/ValoresPorDefecto.h"
-#include "shell/Globales.h"
 
 namespace {
 // The first BUILD-PARAMETERS object of the building reader (a reader without text when there is
@@ -25,27 +25,27 @@ Underground::Underground(const std::string& n, int nl, const std::vector<float>&
                          float profundidadDefecto) {
     ponerIdentidad("underground_wall", "none", n, nl, a, l, etiq);
     suelo = etiq;
-    gGlobal2->comprobar(gDefectos != nullptr, "Faltan los valores por defecto");
-    gGlobal2->comprobar(gLeerBDL != nullptr, "No se encuentra: " + nombre);
+    comprobar(gDefectos != nullptr, "Faltan los valores por defecto");
+    comprobar(gLeerBDL != nullptr, "No se encuentra: " + nombre);
     const ValoresPorDefecto& d = *gDefectos;
 
     leerAislamientoPerimetral();
 
     std::unique_ptr<LeerBDL> objeto = LeerBDL::objeto(*gLeerBDL, "UNDERGROUND-WALL", nombre);
-    gGlobal2->comprobar(objeto->texto() != nullptr, "No se encuentra: " + nombre);
+    comprobar(objeto->texto() != nullptr, "No se encuentra: " + nombre);
     if (objeto->dameReal(" AREA ", areaSuelo) < 0) areaSuelo = area();
     if (objeto->dameReal(" PERIMETRO ", perimetro) < 0)
         perimetro = areasLados.size() > 1 ? areasLados[1] : 0.0f;
 
     std::string nombreConstruccion;
-    gGlobal2->comprobar(objeto->dameCadena("CONSTRUCTION", nombreConstruccion) >= 0,
-                        "CONSTRUCTION del muro %s esta mal definida");
+    comprobar(objeto->dameCadena("CONSTRUCTION", nombreConstruccion) >= 0,
+              "CONSTRUCTION del muro %s esta mal definida");
     std::unique_ptr<LeerBDL> construccion =
         LeerBDL::objeto(*gLeerBDL, "CONSTRUCTION", nombreConstruccion);
-    gGlobal2->comprobar(construccion->texto() != nullptr, "No se encuentra: " + nombreConstruccion);
+    comprobar(construccion->texto() != nullptr, "No se encuentra: " + nombreConstruccion);
     const std::string malDefinido = "CONSTRUCTION mal definido: " + nombreConstruccion;
     std::string tipoConstruccion;
-    gGlobal2->comprobar(construccion->dameCadena(" TYPE ", tipoConstruccion) >= 0, malDefinido);
+    comprobar(construccion->dameCadena(" TYPE ", tipoConstruccion) >= 0, malDefinido);
     if (objeto->dameReal(" ABSORPTANCE ", absExterior) < 0) absExterior = d.absCorta;
     funcionAbsortancia = indiceFuncion(*objeto, "ABSORPTANCE-FUNCTION");
     emiExterior = emiInterior = 0.9f;

@@ -3,12 +3,12 @@
 #include <cmath>
 #include <cstdio>
 
+#include "base/ErrorFatal.h"
 #include "envelope/VidrioComplejo.h"
 #include "envelope/VidrioSimple.h"
 #include "input/Global2.h"
 #include "input/LeerBDL.h"
 #include "input/ValoresPorDefecto.h"
-#include "shell/Globales.h"
 
 namespace {
 std::string formatear(float v) {
@@ -30,9 +30,9 @@ Ventana::Ventana(const std::string& n, int nl, const std::vector<float>& a,
                  const std::vector<int>& l, int etiq, float parametroSolar) {
     ponerIdentidad("window", "window", n, nl, a, l, etiq);
 
-    gGlobal2->comprobar(gLeerBDL != nullptr, "No se encuentra: " + nombre);
+    comprobar(gLeerBDL != nullptr, "No se encuentra: " + nombre);
     std::unique_ptr<LeerBDL> ventana = LeerBDL::objeto(*gLeerBDL, "WINDOW", nombre);
-    gGlobal2->comprobar(ventana->texto() != nullptr, "No se encuentra: " + nombre);
+    comprobar(ventana->texto() != nullptr, "No se encuentra: " + nombre);
     leerPeliculas(*ventana);
     const ValoresPorDefecto& d = *gDefectos;
 
@@ -58,10 +58,8 @@ Ventana::Ventana(const std::string& n, int nl, const std::vector<float>& a,
 
     leerVidrio(*ventana, parametroSolar);
 
-    gGlobal2->comprobar(ventana->dameReal(" WIDTH", ancho) >= 0,
-                        "Ventana mal definida falta WIDTH");
-    gGlobal2->comprobar(ventana->dameReal("HEIGHT", alto) >= 0,
-                        "Ventana mal definida falta HEIGHT");
+    comprobar(ventana->dameReal(" WIDTH", ancho) >= 0, "Ventana mal definida falta WIDTH");
+    comprobar(ventana->dameReal("HEIGHT", alto) >= 0, "Ventana mal definida falta HEIGHT");
 
     conInfCoef = ventana->dameReal("INF-COEF", infCoef) >= 0;
     if (conInfCoef) {
@@ -98,13 +96,13 @@ Ventana::Ventana(const std::string& n, int nl, const std::vector<float>& a,
 
 void Ventana::leerVidrio(const LeerBDL& ventana, float parametroSolar) {
     std::string nombreVidrio;
-    gGlobal2->comprobar(ventana.dameCadena("GLASS-TYPE", nombreVidrio) >= 0,
-                        "Ventana mal definida, falta clave GLASS-TYPE");
+    comprobar(ventana.dameCadena("GLASS-TYPE", nombreVidrio) >= 0,
+              "Ventana mal definida, falta clave GLASS-TYPE");
     std::unique_ptr<LeerBDL> tipoVidrio = LeerBDL::objeto(*gLeerBDL, "GLASS-TYPE", nombreVidrio);
-    gGlobal2->comprobar(tipoVidrio->texto() != nullptr, "No se encuentra: " + nombreVidrio);
+    comprobar(tipoVidrio->texto() != nullptr, "No se encuentra: " + nombreVidrio);
     std::string clase;
-    gGlobal2->comprobar(tipoVidrio->dameCadena(" TYPE ", clase) >= 0,
-                        "GLASS-TYPE mal definido, falta clave obligatoria TYPE");
+    comprobar(tipoVidrio->dameCadena(" TYPE ", clase) >= 0,
+              "GLASS-TYPE mal definido, falta clave obligatoria TYPE");
     if (clase == "GLASS-TYPE-CODE") {
         std::string codigo;
         tipoVidrio->dameCadena("GLASS-TYPE-CODE", codigo);
@@ -112,11 +110,11 @@ void Ventana::leerVidrio(const LeerBDL& ventana, float parametroSolar) {
         return;
     }
     float sc = 0.0f, scVerano = 0.0f, conductancia = 0.0f;
-    gGlobal2->comprobar(tipoVidrio->dameReal("SHADING-COEF ", sc) >= 0,
-                        "GLASS-TYPE mal definido falta SHADING-COEF");
+    comprobar(tipoVidrio->dameReal("SHADING-COEF ", sc) >= 0,
+              "GLASS-TYPE mal definido falta SHADING-COEF");
     if (tipoVidrio->dameReal("SHADING-COEF-SUMMER", scVerano) < 0) scVerano = sc;
-    gGlobal2->comprobar(tipoVidrio->dameReal("GLASS-CONDUCTANCE", conductancia) >= 0,
-                        "GLASS-TYPE mal definido falta GLASS-CONDUCTANCE");
+    comprobar(tipoVidrio->dameReal("GLASS-CONDUCTANCE", conductancia) >= 0,
+              "GLASS-TYPE mal definido falta GLASS-CONDUCTANCE");
     vidrio = std::make_unique<VidrioSimple>(sc, scVerano, conductancia, hcext, hrext, hcint, hrint,
                                             parametroSolar);
 }

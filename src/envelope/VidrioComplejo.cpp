@@ -3,9 +3,9 @@
 #include <cmath>
 #include <cstdio>
 
+#include "base/ErrorFatal.h"
 #include "input/Global2.h"
 #include "input/LeerBDL.h"
-#include "shell/Globales.h"
 
 namespace {
 // A list of n values of the entry (missing or short lists leave zeros).
@@ -38,11 +38,11 @@ VidrioComplejo::VidrioComplejo(const std::string& cod, float param) : codigo(cod
         codigo = codigo.substr(1, codigo.size() - 2);
     std::unique_ptr<LeerBDL> entrada =
         LeerBDL::entradaLibreria(kFicheroLibreria, codigo, "GLASS-TYPE-CODE", kGrupoLibreria);
-    gGlobal2->comprobar(entrada->texto() != nullptr, "No se encuentra: " + codigo);
+    comprobar(entrada->texto() != nullptr, "No se encuentra: " + codigo);
 
     entrada->dameEntero("NLAYER", numCapas);
     // One digit names a pane's absorptance key: more panes than that is a broken entry.
-    gGlobal2->comprobar(numCapas >= 0 && numCapas <= 9, "GLASS-TYPE-CODE mal definido: " + codigo);
+    comprobar(numCapas >= 0 && numCapas <= 9, "GLASS-TYPE-CODE mal definido: " + codigo);
     for (int k = 1; k <= numCapas; ++k) {
         char clave[16];
         std::snprintf(clave, sizeof clave, "ABS-%1.1d", k);

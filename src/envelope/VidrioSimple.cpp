@@ -2,9 +2,10 @@
 
 #include <cmath>
 
+#include "base/ErrorFatal.h"
+#include "base/TextoLatin1.h"
 #include "input/Global2.h"
 #include "input/ValoresPorDefecto.h"
-#include "shell/Globales.h"
 
 namespace {
 struct ModeloVidrio {
@@ -52,12 +53,12 @@ VidrioSimple::VidrioSimple(float sc, float scVerano, float conductancia, float h
     hcint = hci;
     hrint = hri;
     Rg = 1.0f / conductancia - 1.0f / (hce + hre) - 1.0f / (hci + hri);
-    gGlobal2->comprobar(!(Rg < 0.0f), "Error en Vidrio Simple, U demasiado alto");
+    comprobar(!(Rg < 0.0f), "Error en Vidrio Simple, U demasiado alto");
 
     coefSombra = sc == 0.0f ? 0.001f : sc;
     coefSombraVerano = scVerano == 0.0f ? 0.001f : scVerano;
 
-    gGlobal2->comprobar(gDefectos != nullptr, "Faltan los valores por defecto");
+    comprobar(gDefectos != nullptr, "Faltan los valores por defecto");
     hiDefectos =
         gDefectos->exigir(gDefectos->hcint, "HCINT") + gDefectos->exigir(gDefectos->hrint, "HRINT");
 }
@@ -78,7 +79,7 @@ void VidrioSimple::transmisionHoraria(int hora, float angulo, float Idir, float 
     bool calefaccion = gGlobal2->esHoraCalefaccion(hora);
     float sc = calefaccion ? coefSombra : coefSombraVerano;
     float factorSombra = 1.0f;
-    if (Global2::compararNombres(gGlobal2->tipoEdificio, "REFERENCIA") != 0) {
+    if (compararNombres(gGlobal2->tipoEdificio, "REFERENCIA") != 0) {
         sc *= calefaccion ? coeficientes[0] : coeficientes[1];
         factorSombra = calefaccion ? coeficientes[2] : coeficientes[3];
     }

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
+#include "base/ErrorFatal.h"
 #include "geometry/PoliArea.h"
 #include "input/Global2.h"
-#include "shell/Globales.h"
 
 namespace {
 const char* const kMensajeCapacidad =
@@ -25,8 +25,7 @@ ListaContornos::ListaContornos(long capacidad, double celda)
 void ListaContornos::anadir(std::unique_ptr<ElementContour> c) {
     indice_.insertar(numero(), c->A, c->B);
     contornos.push_back(std::move(c));
-    if (static_cast<long>(contornos.size()) == capacidad_)
-        gGlobal2->comprobar(false, kMensajeCapacidad);
+    if (static_cast<long>(contornos.size()) == capacidad_) comprobar(false, kMensajeCapacidad);
 }
 
 void ListaContornos::fusionar(const Point3& a, const Point3& b, int elemento, const Point3* nodoA,

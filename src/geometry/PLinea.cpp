@@ -4,7 +4,7 @@
 #include <cmath>
 #include <new>
 
-#include "geometry/Afirmar.h"
+#include "base/ErrorFatal.h"
 
 namespace {
 
@@ -33,14 +33,14 @@ PLinea::PLinea(int numNodos) {
     try {
         nodos.resize(static_cast<std::size_t>(std::max(numNodos, 0)));
     } catch (const std::bad_alloc&) {
-        comprobarGeometria(false, "No hay memoria para el objeto PLINEA");
+        comprobar(false, "No hay memoria para el objeto PLINEA");
     }
 }
 
 double PLinea::signedArea(const Vector3& normal) const {
     const int n = numNodos();
-    afirmarGeometria(n > 2);
-    for (const auto& p : nodos) afirmarGeometria(p != nullptr);
+    afirmar(n > 2);
+    for (const auto& p : nodos) afirmar(p != nullptr);
     const Point3& p0 = *nodos[0];
     double suma = 0.0;
     for (int i = 1; i <= n - 2; ++i) {
@@ -54,7 +54,7 @@ double PLinea::signedArea(const Vector3& normal) const {
 double PLinea::length() const {
     double suma = 0.0;
     for (int i = 0; i + 1 < numNodos(); ++i) {
-        afirmarGeometria(nodos[i] && nodos[i + 1]);
+        afirmar(nodos[i] && nodos[i + 1]);
         suma += (*nodos[i + 1] - *nodos[i]).norma();
     }
     return suma;
@@ -62,7 +62,7 @@ double PLinea::length() const {
 
 bool PLinea::windingContains(const Point3& p, const Vector3& normal) const {
     const int n = numNodos();
-    for (const auto& q : nodos) afirmarGeometria(q != nullptr);
+    for (const auto& q : nodos) afirmar(q != nullptr);
     for (const auto& q : nodos)
         if (coincide(*q, p)) return true;
     double suma = 0.0;

@@ -4,9 +4,9 @@
 #include <cmath>
 #include <new>
 
-#include "geometry/Afirmar.h"
+#include "base/ErrorFatal.h"
+#include "base/Memoria.h"
 #include "input/Global2.h"
-#include "shell/Globales.h"
 
 namespace {
 
@@ -39,7 +39,7 @@ PoliArea::PoliArea(int numContornos) {
     try {
         contornos.resize(static_cast<std::size_t>(std::max(numContornos, 0)));
     } catch (const std::bad_alloc&) {
-        comprobarGeometria(false, "No hay memoria para el objeto POLIAREA");
+        comprobar(false, "No hay memoria para el objeto POLIAREA");
     }
 }
 
@@ -59,8 +59,8 @@ PLinea* PoliArea::contour(int k) const {
 
 bool PoliArea::initFrame() {
     // 1. The outer contour and its first two nodes must exist.
-    afirmarGeometria(!contornos.empty() && contornos[0] && contornos[0]->numNodos() > 2 &&
-                     contornos[0]->nodo(0) && contornos[0]->nodo(1));
+    afirmar(!contornos.empty() && contornos[0] && contornos[0]->numNodos() > 2 &&
+            contornos[0]->nodo(0) && contornos[0]->nodo(1));
     const PLinea& c0 = *contornos[0];
     const int n = c0.numNodos();
     const Point3 p0 = *c0.nodo(0);
@@ -105,31 +105,31 @@ bool PoliArea::initFrame() {
     for (const auto& c : contornos) {
         if (!c) continue;
         for (const auto& q : c->nodos)
-            if (q) afirmarGeometria(std::fabs((*q - origen_).punto(normal_)) < tol);
+            if (q) afirmar(std::fabs((*q - origen_).punto(normal_)) < tol);
     }
 
     // 7. Validation: missing contours or nodes, too few nodes, repeated nodes.
     const int nc = numContornos();
     for (int i = 0; i < nc; ++i) {
         const PLinea* ci = contornos[i].get();
-        comprobarGeometria(ci != nullptr, kNodoNoEspecificado);
-        comprobarGeometria(ci->numNodos() > 2, kPocosNodos);
+        comprobar(ci != nullptr, kNodoNoEspecificado);
+        comprobar(ci->numNodos() > 2, kPocosNodos);
         const int ni = ci->numNodos();
         for (int j = 0; j < ni; ++j) {
             const Point3* pj = ci->nodo(j);
             for (int k = j + 1; k < ni; ++k) {
                 const Point3* pk = ci->nodo(k);
-                comprobarGeometria(pj && pk, kNodoNoEspecificado);
-                comprobarGeometria(!iguales(*pj, *pk), kNodosRepetidos);
+                comprobar(pj && pk, kNodoNoEspecificado);
+                comprobar(!iguales(*pj, *pk), kNodosRepetidos);
             }
-            comprobarGeometria(pj != nullptr, kNodoNoEspecificado); // the last node
+            comprobar(pj != nullptr, kNodoNoEspecificado); // the last node
             for (int mm = i + 1; mm < nc; ++mm) {
                 const PLinea* cm = contornos[mm].get();
-                comprobarGeometria(cm != nullptr, kNodoNoEspecificado);
-                comprobarGeometria(cm->numNodos() > 2, kPocosNodos);
+                comprobar(cm != nullptr, kNodoNoEspecificado);
+                comprobar(cm->numNodos() > 2, kPocosNodos);
                 for (const auto& q : cm->nodos) {
-                    comprobarGeometria(q != nullptr, kNodoNoEspecificado);
-                    comprobarGeometria(!iguales(*q, *pj), kNodosRepetidos);
+                    comprobar(q != nullptr, kNodoNoEspecificado);
+                    comprobar(!iguales(*q, *pj), kNodosRepetidos);
                 }
             }
         }
@@ -150,12 +150,12 @@ bool PoliArea::initFrame() {
 }
 
 double PoliArea::area() const {
-    afirmarGeometria(!contornos.empty() && contornos[0]);
+    afirmar(!contornos.empty() && contornos[0]);
     const double exterior = contornos[0]->signedArea(normal_);
-    afirmarGeometria(exterior > 0.0);
+    afirmar(exterior > 0.0);
     double a = exterior;
     for (int k = 1; k < numContornos(); ++k) {
-        afirmarGeometria(contornos[k] != nullptr);
+        afirmar(contornos[k] != nullptr);
         a -= std::fabs(contornos[k]->signedArea(normal_));
     }
     return a;
@@ -164,7 +164,7 @@ double PoliArea::area() const {
 double PoliArea::perimeter() const {
     double p = 0.0;
     for (const auto& c : contornos) {
-        afirmarGeometria(c != nullptr);
+        afirmar(c != nullptr);
         p += c->length();
     }
     return p;
@@ -180,10 +180,10 @@ double PoliArea::perimetroCerrado() const {
 }
 
 bool PoliArea::contains(const Point3& p) const {
-    afirmarGeometria(!contornos.empty() && contornos[0]);
+    afirmar(!contornos.empty() && contornos[0]);
     if (!contornos[0]->windingContains(p, normal_)) return false;
     for (int k = 1; k < numContornos(); ++k) {
-        afirmarGeometria(contornos[k] != nullptr);
+        afirmar(contornos[k] != nullptr);
         if (contornos[k]->windingContains(p, normal_)) return false;
     }
     return true;
@@ -194,7 +194,7 @@ bool PoliArea::intersectRay(const Rayo3& rayo, Point3& punto, double& t) const {
     if (h < 1e-10) return false; // the ray starts on or behind the face
     const double tol = tolerancia();
     const double largo = rayo.direccion.norma();
-    afirmarGeometria(largo > 1.0 - tol && largo < 1.0 + tol);
+    afirmar(largo > 1.0 - tol && largo < 1.0 + tol);
     const double k = normal_.punto(rayo.direccion);
     if (k > -1e-10) return false; // parallel to the face or leaving it
     t = -h / k;
@@ -245,12 +245,12 @@ std::unique_ptr<Point3> PoliArea::cellPoint(int i, int ni, int j, int nj) const 
 
 void PoliArea::centre(Point3& out) const {
     // Mean of the first four nodes of the outer contour (of all of them when it has fewer).
-    afirmarGeometria(!contornos.empty() && contornos[0] && contornos[0]->numNodos() > 0);
+    afirmar(!contornos.empty() && contornos[0] && contornos[0]->numNodos() > 0);
     const PLinea& c0 = *contornos[0];
     const int n = std::min(4, c0.numNodos());
     double x = 0, y = 0, z = 0;
     for (int i = 0; i < n; ++i) {
-        afirmarGeometria(c0.nodo(i) != nullptr);
+        afirmar(c0.nodo(i) != nullptr);
         x += c0.nodo(i)->x;
         y += c0.nodo(i)->y;
         z += c0.nodo(i)->z;
@@ -278,7 +278,7 @@ std::unique_ptr<Vector3> PoliArea::getNormal() const {
 
 std::vector<float> viewFactors(const std::vector<PoliArea*>& superficies) {
     const long n = static_cast<long>(superficies.size());
-    std::vector<float> f = gGlobal2 ? gGlobal2->reservarReales(n * n)
+    std::vector<float> f = gGlobal2 ? reservarReales(n * n)
                                     : std::vector<float>(static_cast<std::size_t>(n * n), 0.0f);
     std::vector<Point3> centros(static_cast<std::size_t>(n));
     for (long k = 0; k < n; ++k) {

@@ -10,10 +10,10 @@
 #include <optional>
 #include <unordered_map>
 
-#include "input/Global2.h"
-#include "shell/Directorios.h"
-#include "shell/ErrorFatal.h"
-#include "shell/Globales.h"
+#include "base/Directorios.h"
+#include "base/ErrorFatal.h"
+
+LeerBDL* gLeerBDL = nullptr;
 
 namespace {
 
@@ -25,16 +25,8 @@ constexpr std::size_t kTamanoMaximo = 600u * 1024u * 1024u;
 constexpr int kHuecoNombreIgual = 3;
 constexpr int kHuecoIgualTipo = 4;
 
-[[noreturn]] void fatal(const std::string& mensaje) {
-    if (gGlobal2) gGlobal2->comprobar(false, mensaje);
-    throw ErrorFatal(3, mensaje);
-}
-
 [[noreturn]] void sinMemoria() {
-    std::fputs("No hay suficiente memoria.\n", stdout);
-    std::fflush(stdout);
-    if (gGlobal2) gGlobal2->abortar(3);
-    throw ErrorFatal(3, "No hay suficiente memoria.");
+    throw ErrorFatal("No hay suficiente memoria.", ErrorFatal::Informe::SinMemoriaLector);
 }
 
 bool esFinPalabra(char c) {
@@ -490,7 +482,7 @@ std::unique_ptr<LeerBDL> LeerBDL::entradaLibreria(const std::string& fichero,
                                                   const std::string& grupo) {
     std::string bytes;
     if (!leerBytes(Directorios::instancia().rutaLib(fichero), bytes))
-        fatal("Edificio mal definido. No se encuentra: " + fichero);
+        errorFatal("Edificio mal definido. No se encuentra: " + fichero);
     std::size_t nul = bytes.find('\0');
     if (nul != std::string::npos) bytes.resize(nul);
 
@@ -644,8 +636,7 @@ int LeerBDL::dameValores(const std::string& clave, int n, std::vector<float>& va
         if (im.esRepeticion(pos)) {
             if (i == 0) {
                 std::string m = "El schedule " + clave + " esta mal definido";
-                if (gGlobal2) gGlobal2->abortarConMensaje(m);
-                throw ErrorFatal(3, m);
+                errorFatal(m);
             }
             valores[k] = valores[k - 1];
         } else {

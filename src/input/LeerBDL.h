@@ -111,3 +111,7 @@ private:
     std::unique_ptr<Impl> impl_;
     friend struct LeerBDLAcceso;
 };
+
+// The building reader of the current run (the building file followed by the catalogue), set by
+// the run driver.
+extern LeerBDL* gLeerBDL;

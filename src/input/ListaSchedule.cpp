@@ -3,21 +3,17 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/ErrorFatal.h"
+#include "base/Memoria.h"
 #include "input/Global2.h"
 #include "input/LeerBDL.h"
-#include "shell/ErrorFatal.h"
-#include "shell/Globales.h"
+
+ListaSchedule* gSchedules = nullptr;
 
 namespace {
 
 // Days of the year before the first day of each month (no leap year).
 const int kDiasAntesDelMes[12] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
-
-void exigir(bool condicion, const std::string& mensaje) {
-    if (condicion) return;
-    if (gGlobal2) gGlobal2->comprobar(false, mensaje);
-    throw ErrorFatal(3, mensaje);
-}
 
 // A list value truncated to an integer; false when it is not a finite number of sane size.
 bool truncar(float v, int& r) {
@@ -29,11 +25,11 @@ bool truncar(float v, int& r) {
 } // namespace
 
 ListaSchedule::ListaSchedule(const LeerBDL& bdl) {
-    exigir(gGlobal2 != nullptr, "Sin Memoria");
+    comprobar(gGlobal2 != nullptr, "Sin Memoria");
     for (const std::string& n : bdl.nombresObjetos("SCHEDULE-PD")) {
         Anual a;
         a.nombre = n;
-        a.serie = gGlobal2->reservarReales(kHorasAnio);
+        a.serie = reservarReales(kHorasAnio);
         indiceAnuales_.emplace(n, static_cast<int>(anuales_.size()));
         anuales_.push_back(std::move(a));
     }
@@ -46,7 +42,7 @@ ListaSchedule::ListaSchedule(const LeerBDL& bdl) {
     for (const std::string& n : bdl.nombresObjetos("DAY-SCHEDULE-PD")) {
         Diario d;
         d.nombre = n;
-        d.valores = gGlobal2->reservarReales(kHorasDia);
+        d.valores = reservarReales(kHorasDia);
         indiceDiarios_.emplace(n, static_cast<int>(diarios_.size()));
         diarios_.push_back(std::move(d));
     }
@@ -61,9 +57,9 @@ ListaSchedule::~ListaSchedule() = default;
 void ListaSchedule::leerDiarios(const LeerBDL& bdl) {
     for (Diario& d : diarios_) {
         auto o = LeerBDL::objeto(bdl, "DAY-SCHEDULE-PD", d.nombre);
-        exigir(o->texto() != nullptr, "No se encuentra: " + d.nombre);
-        exigir(o->dameValores("VALUES", kHorasDia, d.valores) == 0,
-               "Error leyendo schedule diario " + d.nombre);
+        comprobar(o->texto() != nullptr, "No se encuentra: " + d.nombre);
+        comprobar(o->dameValores("VALUES", kHorasDia, d.valores) == 0,
+                  "Error leyendo schedule diario " + d.nombre);
     }
 }
 
@@ -71,15 +67,15 @@ void ListaSchedule::leerSemanales(const LeerBDL& bdl) {
     std::vector<std::string> nombres;
     for (Semanal& s : semanales_) {
         auto o = LeerBDL::objeto(bdl, "WEEK-SCHEDULE-PD", s.nombre);
-        exigir(o->texto() != nullptr, "No se encuentra: " + s.nombre);
+        comprobar(o->texto() != nullptr, "No se encuentra: " + s.nombre);
         int n = o->dameListaCadenas("DAY-SCHEDULES", nombres);
-        exigir(n > 0, "Error leyendo schedule semanal " + s.nombre);
+        comprobar(n > 0, "Error leyendo schedule semanal " + s.nombre);
         // Every listed name must exist; the first seven give the days of the cycle and, when
         // fewer are listed, the last one repeats.
         for (int k = 0; k < n; ++k) {
             const std::string& dn = nombres[static_cast<std::size_t>(k)];
             auto it = indiceDiarios_.find(dn);
-            exigir(it != indiceDiarios_.end(), "No se encuentra el schedule diario " + dn);
+            comprobar(it != indiceDiarios_.end(), "No se encuentra el schedule diario " + dn);
             if (k < kDiasSemana) s.dias[k] = it->second;
         }
         for (int k = n; k < kDiasSemana; ++k) s.dias[k] = s.dias[k - 1];
@@ -91,30 +87,30 @@ void ListaSchedule::leerAnuales(const LeerBDL& bdl) {
     std::vector<float> meses, dias;
     for (Anual& a : anuales_) {
         auto o = LeerBDL::objeto(bdl, "SCHEDULE-PD", a.nombre);
-        exigir(o->texto() != nullptr, "No se encuentra: " + a.nombre);
+        comprobar(o->texto() != nullptr, "No se encuentra: " + a.nombre);
         const std::string errorSemanas = "Error leyendo schedule anual " + a.nombre;
         const std::string errorMeses = "Error leyendo meses en schedule anual " + a.nombre;
         const std::string errorDias = "Error leyendo dias en schedule anual " + a.nombre;
         meses.clear();
         dias.clear();
         int nSemanas = o->dameListaCadenas("WEEK-SCHEDULES", semanas);
-        exigir(nSemanas >= 0, errorSemanas);
+        comprobar(nSemanas >= 0, errorSemanas);
         int nMeses = o->dameLista("MONTH", meses);
-        exigir(nMeses >= 0, errorMeses);
+        comprobar(nMeses >= 0, errorMeses);
         int nDias = o->dameLista("DAY", dias);
-        exigir(nDias > 0, errorDias);
+        comprobar(nDias > 0, errorDias);
         // Every period needs its weekly schedule and its end month.
-        exigir(nSemanas >= nDias, errorSemanas);
-        exigir(nMeses >= nDias, errorMeses);
+        comprobar(nSemanas >= nDias, errorSemanas);
+        comprobar(nMeses >= nDias, errorMeses);
         a.periodos.assign(static_cast<std::size_t>(nDias), Periodo{});
         for (int k = 0; k < nDias; ++k) {
             std::size_t i = static_cast<std::size_t>(k);
             Periodo& p = a.periodos[i];
-            exigir(truncar(meses[i], p.mes) && p.mes >= 1 && p.mes <= 12, errorMeses);
-            exigir(truncar(dias[i], p.dia), errorDias);
+            comprobar(truncar(meses[i], p.mes) && p.mes >= 1 && p.mes <= 12, errorMeses);
+            comprobar(truncar(dias[i], p.dia), errorDias);
             auto it = indiceSemanales_.find(semanas[i]);
-            exigir(it != indiceSemanales_.end(),
-                   "No se encuentra el schedule semanal " + semanas[i]);
+            comprobar(it != indiceSemanales_.end(),
+                      "No se encuentra el schedule semanal " + semanas[i]);
             p.semanal = it->second;
         }
     }

@@ -56,3 +56,6 @@ private:
     std::vector<Anual> anuales_;
     std::unordered_map<std::string, int> indiceDiarios_, indiceSemanales_, indiceAnuales_;
 };
+
+// The schedules of the current run, set by the run driver.
+extern ListaSchedule* gSchedules;

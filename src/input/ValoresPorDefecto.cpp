@@ -1,16 +1,11 @@
 #include "input/ValoresPorDefecto.h"
 
-#include "input/Global2.h"
+#include "base/ErrorFatal.h"
 #include "input/LeerBDL.h"
-#include "shell/ErrorFatal.h"
-#include "shell/Globales.h"
+
+ValoresPorDefecto* gDefectos = nullptr;
 
 namespace {
-
-[[noreturn]] void fatal(const std::string& mensaje) {
-    if (gGlobal2) gGlobal2->comprobar(false, mensaje);
-    throw ErrorFatal(3, mensaje);
-}
 
 // Keys with a built-in fallback: the fallback stands when the key is absent; a value that does
 // not parse leaves the field as it was.
@@ -201,7 +196,7 @@ ValoresPorDefecto::ValoresPorDefecto(const std::string& rutaFichero) : ruta_(rut
     // Names of the unheated spaces.
     noHabitables.clear();
     if (r.dameListaCadenas("NO-HABITABLES", noHabitables) < 0)
-        fatal("Error en el fichero defectos.inp: Error leyendo NO-HABITABLES");
+        errorFatal("Error en el fichero defectos.inp: Error leyendo NO-HABITABLES");
 
     // Shutters: the three values stand only with "AUTOMATIC-SHUTTER".
     if (r.dameCadena("AUTOMATIC-SHUTTER", automaticShutter) == 0) {
@@ -219,8 +214,8 @@ ValoresPorDefecto::ValoresPorDefecto(const std::string& rutaFichero) : ruta_(rut
 ValoresPorDefecto::~ValoresPorDefecto() = default;
 
 void ValoresPorDefecto::faltaClave(const char* clave) const {
-    fatal(std::string("Falta la clave ") + clave + " en el fichero de valores por defecto " +
-          ruta_);
+    errorFatal(std::string("Falta la clave ") + clave + " en el fichero de valores por defecto " +
+               ruta_);
 }
 
 float ValoresPorDefecto::exigir(const Opcional<float>& d, const char* clave) const {

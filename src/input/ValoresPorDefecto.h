@@ -108,3 +108,6 @@ private:
 
     std::string ruta_;
 };
+
+// The defaults of the current run, set by the run driver.
+extern ValoresPorDefecto* gDefectos;

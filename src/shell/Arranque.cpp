@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <exception>
 
+#include "base/ErrorFatal.h"
 #include "shell/Consola.h"
-#include "shell/ErrorFatal.h"
 #include "shell/TPrincipal.h"
 
 std::vector<std::string> Arranque::dividir(const std::string& linea) {
@@ -56,15 +56,20 @@ int Arranque::ejecutar(const std::string& linea, const std::string& ejecutable) 
     std::vector<std::string> args = argumentos(dividir(linea));
     TPrincipal principal(ejecutable);
     principal.PonerArgumentos(args[0], args[1], args[2], args[3], args[4], args[5]);
-    // A fatal error has already been reported and the files closed; any other failure is
-    // reported here, its message ending the error log as a fatal message does.
+    // A fatal error is reported here: its message on standard error and at the end of the error
+    // log, the files closed without a verdict. Any other failure is reported the same way.
     std::string mensaje;
     try {
         principal.Calcular();
         return 0;
     } catch (const ErrorFatal& e) {
-        principal.liberar();
-        return e.codigo();
+        if (e.informe() == ErrorFatal::Informe::SinMemoriaLector) {
+            std::fputs("No hay suficiente memoria.\n", stdout);
+            std::fflush(stdout);
+            principal.liberar();
+            return e.codigo();
+        }
+        mensaje = e.mensaje();
     } catch (const std::bad_alloc&) {
         mensaje = "Sin Memoria";
     } catch (const std::exception& e) {
@@ -74,5 +79,5 @@ int Arranque::ejecutar(const std::string& linea, const std::string& ejecutable) 
     }
     Consola::mensajeError(mensaje);
     principal.liberar(mensaje);
-    return 3;
+    return ErrorFatal::kCodigoSalida;
 }

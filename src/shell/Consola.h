@@ -1,13 +1,11 @@
 #pragma once
 #include <string>
 
-// Standard error of the engine: the fatal-error report that stands in for the message box, and
-// the Latin-1 to UTF-8 conversion of what is printed to a terminal.
+// Standard error of the engine: the fatal-error report that stands in for the message box.
 class Consola {
 public:
-    // "Se ha producido un error: " + message + line end, on standard error.
+    // "Se ha producido un error: " + message + line end, on standard error (UTF-8 on a
+    // terminal, the Latin-1 bytes otherwise).
     static void mensajeError(const std::string& mensaje);
-    // Windows-1252 bytes to UTF-8.
-    static std::string aUtf8(const std::string& latin1);
     static bool esTerminal();
 };

@@ -3,17 +3,18 @@
 #include <cstdio>
 #include <sys/stat.h>
 
+#include "base/Directorios.h"
+#include "base/ErrorFatal.h"
+#include "base/TextoLatin1.h"
+#include "building/Edificio.h"
 #include "climate/Excitacion.h"
 #include "climate/Meteo.h"
 #include "compliance/ComprobarRequisitos.h"
-#include "geometry/Edificio.h"
 #include "input/Global2.h"
 #include "input/LeerBDL.h"
 #include "input/ListaSchedule.h"
 #include "input/ValoresPorDefecto.h"
 #include "shell/Consola.h"
-#include "shell/Directorios.h"
-#include "shell/Globales.h"
 
 namespace {
 constexpr int kEtapas = 8;
@@ -53,13 +54,24 @@ void TPrincipal::avanzar(int etapa, const char* texto) {
     barra.append(static_cast<std::size_t>(ancho - lleno), '.');
     std::string linea =
         "\r" + caption_ + (caption_.empty() ? "" : " | ") + label_ + " [" + barra + "]";
-    std::fputs(Consola::aUtf8(linea).c_str(), stderr);
+    std::fputs(aUtf8(linea).c_str(), stderr);
     if (etapa >= kEtapas) std::fputc('\n', stderr);
     std::fflush(stderr);
 }
 
 void TPrincipal::Calcular() {
-    // 1-3: directories and the error-log path.
+    registrarDirectorios(); // 1-4
+    comprobarEntradas();    // 5
+    leerEntradas();         // 6-9
+    construirEdificio();    // 10-12
+    leerClima();            // 13-14
+    comprobarRequisitos();  // 15
+    escribirVeredicto();    // 16: the verdict, then the objects are destroyed
+    destruir();
+}
+
+// Directories of the arguments, the error-log path beside the results file, and the run hub.
+void TPrincipal::registrarDirectorios() {
     directorios_ = &Directorios::instancia();
     directorios_->registrar("Exe", Directorios::extraerDirectorio(ejecutable_));
     directorios_->registrar("Dat", Directorios::extraerDirectorio(FicheroBDL));
@@ -69,36 +81,40 @@ void TPrincipal::Calcular() {
     directorios_->registrar("Tmp", Directorios::extraerDirectorio(FicheroResultados));
     std::string rutaErrorLog = directorios_->rutaTmp("Error.log");
 
-    // 4: the run hub.
     global_ = std::make_unique<Global2>(rutaErrorLog);
     gGlobal2 = global_.get();
     global_->ponerModo("DEMANDA");
     avanzar(1, "Lectura de datos...");
+}
 
-    // 5: every input must exist.
-    auto exige = [this](const std::string& ruta) {
-        global_->comprobar(existeFichero(ruta), "El fichero " + ruta + " no existe");
+// Every input must exist: building, climate, limits, defaults and catalogue, in this order.
+void TPrincipal::comprobarEntradas() {
+    auto exige = [](const std::string& ruta) {
+        comprobar(existeFichero(ruta), "El fichero " + ruta + " no existe");
     };
     exige(FicheroBDL);
     exige(FicheroClima);
     exige(FicheroLimites);
     FicheroDefectos = directorios_->rutaLib(FicheroDefectos);
     exige(FicheroDefectos);
-    std::string catalogo = directorios_->rutaLib("BDCatalogo.bdc");
-    exige(catalogo);
+    catalogo_ = directorios_->rutaLib("BDCatalogo.bdc");
+    exige(catalogo_);
+}
 
-    // 6-8: readers, defaults and calculation parameters.
-    bdl_ = std::make_unique<LeerBDL>(FicheroBDL, catalogo);
+// The building reader, the defaults and the calculation parameters (which open the files).
+void TPrincipal::leerEntradas() {
+    bdl_ = std::make_unique<LeerBDL>(FicheroBDL, catalogo_);
     gLeerBDL = bdl_.get();
     defectos_ = std::make_unique<ValoresPorDefecto>(FicheroDefectos);
     gDefectos = defectos_.get();
-    global_->leerParametros(*bdl_, FicheroResultados);
+    global_->leerParametros(*bdl_, defectos_.get(), FicheroResultados);
 
-    // 9
     caption_ = "Limitaci\xF3n de demanda energ\xE9tica de edificios CTE-HE";
     avanzar(2, "Comprobaci\xF3n de requerimientos minimos...");
+}
 
-    // 10-12: solar excitation, schedules, building model.
+// Solar excitation, schedules and the building model.
+void TPrincipal::construirEdificio() {
     excitacion_ = std::make_unique<Excitacion>(FicheroClima, 1);
     gExcitacion = excitacion_.get();
     schedules_ = std::make_unique<ListaSchedule>(*bdl_);
@@ -106,27 +122,35 @@ void TPrincipal::Calcular() {
     avanzar(3, "Modelo del edificio...");
     edificio_ = std::make_unique<Edificio>("INDIRECTO", "DEMANDA", FicheroClima);
     gEdificio = edificio_.get();
+}
 
-    // 13-14: climate and interior conditions.
+// Monthly climate values, and the interior conditions: 20 degC and 75 % every month.
+void TPrincipal::leerClima() {
     avanzar(5, "Clima...");
     meteo_ = std::make_unique<Meteo>();
     meteo_->leerClima(FicheroClima);
     meteo_->valoresMensuales();
-    float Te[12], HRe[12], Ti[12], HRi[12];
     for (int m = 0; m < 12; ++m) {
-        Te[m] = meteo_->temperaturaMensual[m];
-        HRe[m] = meteo_->humedadMensual[m];
-        Ti[m] = 20.0f;
-        HRi[m] = 75.0f;
+        Te_[m] = meteo_->temperaturaMensual[m];
+        HRe_[m] = meteo_->humedadMensual[m];
+        Ti_[m] = 20.0f;
+        HRi_[m] = 75.0f;
     }
+}
 
-    // 15: the minimum-requirements check.
+void TPrincipal::comprobarRequisitos() {
     avanzar(6, "Comprobaci\xF3n de requerimientos minimos...");
-    ComprobarRequisitos(*edificio_, Te, meteo_->temperaturaAnual, Ti, HRe, HRi, ZonaClimatica,
+    ComprobarRequisitos(*edificio_, Te_, meteo_->temperaturaAnual, Ti_, HRe_, HRi_, ZonaClimatica,
                         FicheroLimites);
+}
 
-    // 16: destruction in order; the hub's destruction writes the verdict.
+void TPrincipal::escribirVeredicto() {
     avanzar(7, "Veredicto...");
+    global_->escribirVeredicto();
+}
+
+// The objects in their order of destruction; the run pointers are cleared with them.
+void TPrincipal::destruir() {
     meteo_.reset();
     edificio_.reset();
     gEdificio = nullptr;

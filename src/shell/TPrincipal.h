@@ -22,7 +22,8 @@ public:
     void PonerArgumentos(const std::string& bdl, const std::string& clima, const std::string& zona,
                          const std::string& resultados, const std::string& limites,
                          const std::string& defectos);
-    // Runs one complete calculation; a fatal error unwinds as ErrorFatal.
+    // Runs one complete calculation: read, build, check, report. A fatal error unwinds as
+    // ErrorFatal before the verdict is written.
     void Calcular();
     // Releases what a failed run left, without writing a verdict; the message, if any, ends the
     // error log.
@@ -33,10 +34,21 @@ public:
     int Ticks = 0;
 
 private:
+    // The steps of Calcular, in their order.
+    void registrarDirectorios();
+    void comprobarEntradas();
+    void leerEntradas();
+    void construirEdificio();
+    void leerClima();
+    void comprobarRequisitos();
+    void escribirVeredicto();
+    void destruir();
+
     void avanzar(int etapa, const char* texto);
 
     std::string ejecutable_;
     Directorios* directorios_ = nullptr;
+    std::string catalogo_; // the construction catalogue of the library directory
     std::string caption_, label_;
     bool visible_ = false;
     std::unique_ptr<Global2> global_;
@@ -46,4 +58,7 @@ private:
     std::unique_ptr<ListaSchedule> schedules_;
     std::unique_ptr<Edificio> edificio_;
     std::unique_ptr<Meteo> meteo_;
+    // Monthly exterior temperature and humidity of the climate, interior temperature and
+    // humidity (the check overwrites the interior humidities).
+    float Te_[12] = {}, HRe_[12] = {}, Ti_[12] = {}, HRi_[12] = {};
 };

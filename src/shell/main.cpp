@@ -1,6 +1,6 @@
-#include "shell/Arranque.h"
-
 #include <string>
+
+#include "shell/Arranque.h"
 
 // The raw argument string is the executable's arguments joined by single blanks.
 int main(int argc, char** argv) {

@@ -1,8 +1,7 @@
 #include "climate/Excitacion.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 
 #include "comun/Entorno.h"
 #include "geometry/PoliArea.h"

@@ -1,11 +1,10 @@
 #include "climate/Meteo.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <functional>
+#include <gtest/gtest.h>
 #include <sstream>
 #include <string>
 #include <vector>

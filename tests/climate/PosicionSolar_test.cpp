@@ -1,8 +1,7 @@
 #include "climate/PosicionSolar.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 
 namespace {
 struct Sol {

@@ -2,14 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include "climate/CondicionesOperacionales.h"
-#include "climate/CondicionesSistemas.h"
-#include "climate/Zona.h"
+#include "building/CondicionesOperacionales.h"
+#include "building/CondicionesSistemas.h"
+#include "building/Edificio.h"
+#include "building/Zona.h"
 #include "compliance/FactorReduccion.h"
 #include "compliance/Tablas.h"
 #include "comun/Entorno.h"
 #include "envelope/Elemento1D.h"
-#include "geometry/Edificio.h"
 #include "geometry/ElementContour.h"
 #include "input/Global2.h"
 #include "input/LeerBDL.h"
@@ -37,7 +37,7 @@ protected:
             dir.escribir("defectos.inp", "\nNO-HABITABLES = ( \"NINGUNO\" )\n"));
         d->numHoras = {24, true};
         hub.ponerDefectos(std::move(d));
-        hub.global().leerParametros(LeerBDL(), dir.fichero("res.txt"));
+        hub.global().leerParametros(LeerBDL(), gDefectos, dir.fichero("res.txt"));
         // Zone 5 of the zone-number limits.
         tablas.transmitanciaMaximaMuros = 1.6f;
         tablas.transmitanciaMaximaCubiertas = 0.33f;

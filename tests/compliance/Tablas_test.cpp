@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include "base/ErrorFatal.h"
 #include "comun/Entorno.h"
 #include "input/Global2.h"
 #include "input/LeerBDL.h"
 #include "input/ValoresPorDefecto.h"
-#include "shell/ErrorFatal.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ protected:
             dir.escribir("defectos.inp", "\nNO-HABITABLES = ( \"NINGUNO\" )\n"));
         d->numHoras = {24, true};
         hub.ponerDefectos(std::move(d));
-        hub.global().leerParametros(LeerBDL(), dir.fichero("res.txt"));
+        hub.global().leerParametros(LeerBDL(), gDefectos, dir.fichero("res.txt"));
     }
     // The text starts with a line end: a header at the very first character is never found.
     std::unique_ptr<LeerBDL> lector(const std::string& texto) {
@@ -88,8 +88,7 @@ TEST_F(TablasTest, ObjetosQueFaltanSonFatales) {
     // Without the second orientation object: fatal in the orientation regime only.
     auto l = lector("\"D3\" = ZONA ..\n\"NORTE-D3\" = ORIENTACION ..\n");
     EXPECT_NO_THROW(Tablas("D3", *l, false));
-    EXPECT_THROW(Tablas("D3", *l, true), ErrorFatal);
-    EXPECT_THROW(Tablas("D3", *lector("\"C2\" = ZONA ..\n"), false), ErrorFatal);
-    // The first fatal error closed the log.
-    EXPECT_EQ(leerFichero(dir.fichero("Error.log")), "No se encuentra: \"ESTE/OESTE-D3\"");
+    EXPECT_EQ(mensajeFatal([&] { Tablas("D3", *l, true); }), "No se encuentra: \"ESTE/OESTE-D3\"");
+    EXPECT_EQ(mensajeFatal([&] { Tablas("D3", *lector("\"C2\" = ZONA ..\n"), false); }),
+              "No se encuentra: \"D3\"");
 }

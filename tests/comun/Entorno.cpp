@@ -9,9 +9,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "base/ErrorFatal.h"
 #include "input/Global2.h"
 #include "input/ValoresPorDefecto.h"
-#include "shell/Globales.h"
 
 DirectorioTemporal::DirectorioTemporal() {
     std::string plantilla = "/tmp/envolvente-XXXXXX";
@@ -37,6 +37,15 @@ std::string leerFichero(const std::string& ruta) {
     std::ostringstream s;
     s << f.rdbuf();
     return s.str();
+}
+
+std::string mensajeFatal(const std::function<void()>& accion) {
+    try {
+        accion();
+    } catch (const ErrorFatal& e) {
+        return e.mensaje();
+    }
+    return "(ninguno)";
 }
 
 bool existe(const std::string& ruta) {

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -22,6 +23,10 @@ private:
 };
 
 std::string leerFichero(const std::string& ruta);
+
+// The message of the fatal error (ErrorFatal) that the action raises; "(ninguno)" when it raises
+// none.
+std::string mensajeFatal(const std::function<void()>& accion);
 bool existe(const std::string& ruta);
 
 // Publishes a fresh Global2 (and, optionally, defaults) as the run globals for one test;

@@ -4,13 +4,12 @@
 #include <memory>
 #include <string>
 
+#include "base/Directorios.h"
+#include "base/ErrorFatal.h"
 #include "comun/Entorno.h"
 #include "input/Global2.h"
 #include "input/LeerBDL.h"
 #include "input/ValoresPorDefecto.h"
-#include "shell/Directorios.h"
-#include "shell/ErrorFatal.h"
-#include "shell/Globales.h"
 
 // he = 20.37 + 4.63 = 25.0 and hi = 3.0 + 4.7 = 7.7 W/m2K.
 inline const char* const kDefectosEnvolvente =
@@ -32,7 +31,8 @@ public:
     EntornoEnvolvente() : hub_(dir_.fichero("Error.log")), lectorPrevio_(gLeerBDL) {
         hub_.ponerDefectos(std::make_unique<ValoresPorDefecto>(
             dir_.escribir("defectos.inp", kDefectosEnvolvente)));
-        hub_.global().leerParametros(LeerBDL(), dir_.fichero("resultados.txt")); // opens the log
+        hub_.global().leerParametros(LeerBDL(), gDefectos,
+                                     dir_.fichero("resultados.txt")); // opens the log
     }
     explicit EntornoEnvolvente(const std::string& bdl) : EntornoEnvolvente() { edificio(bdl); }
     ~EntornoEnvolvente() { gLeerBDL = lectorPrevio_; }
@@ -52,15 +52,8 @@ public:
     Global2& global() { return hub_.global(); }
     ValoresPorDefecto& defectos() { return *gDefectos; }
 
-    // Runs f, which must end the run; gives the text it left in the error log.
-    template <class F> std::string fatal(F f) {
-        try {
-            f();
-        } catch (const ErrorFatal& e) {
-            return e.codigo() == 3 ? log() : "<codigo inesperado>";
-        }
-        return "<sin error fatal>";
-    }
+    // Runs f, which must end the run; gives the message of the fatal error.
+    template <class F> std::string fatal(F f) { return mensajeFatal(f); }
 
 private:
     DirectorioTemporal dir_;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "EntornoEnvolvente.h"
+#include "base/ErrorFatal.h"
 #include "climate/Excitacion.h"
 
 namespace {

@@ -1,8 +1,7 @@
 #include "geometry/JerarquiaVolumenes.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <random>
 
 #include "geometry/PoliArea.h"

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "base/Valores.h"
 #include "input/Global2.h"
 
 namespace {

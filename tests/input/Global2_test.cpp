@@ -3,23 +3,26 @@
 #include <functional>
 #include <gtest/gtest.h>
 
+#include "base/Calendario.h"
+#include "base/ErrorFatal.h"
+#include "base/Matrices.h"
+#include "base/Redondeo.h"
+#include "base/TextoLatin1.h"
 #include "comun/Entorno.h"
 #include "input/LeerBDL.h"
 #include "input/ValoresPorDefecto.h"
-#include "shell/ErrorFatal.h"
-#include "shell/Globales.h"
 
 namespace {
 
 TEST(Global2Utilidades, RedondeoYDecimalesEnFloatDe32Bits) {
     // An exact half goes toward zero; the discarded fraction is a 32-bit float.
-    EXPECT_EQ(std::vector<int>({Global2::redondear(2.5f), Global2::redondear(2.6f),
-                                Global2::redondear(-2.5f), Global2::redondear(-2.6f)}),
-              std::vector<int>({2, 3, -2, -3}));
-    EXPECT_FLOAT_EQ(Global2::redondearDecimales(0.125f, 2), 0.12f);
+    EXPECT_EQ(
+        std::vector<int>({redondear(2.5f), redondear(2.6f), redondear(-2.5f), redondear(-2.6f)}),
+        std::vector<int>({2, 3, -2, -3}));
+    EXPECT_FLOAT_EQ(redondearDecimales(0.125f, 2), 0.12f);
     // 0.745 is held slightly above 0.745, but x100 rounds to exactly 74.5 in float.
-    EXPECT_FLOAT_EQ(Global2::redondearDecimales(0.745f, 2), 0.74f);
-    EXPECT_FLOAT_EQ(Global2::redondearDecimales(0.1251f, 2), 0.13f);
+    EXPECT_FLOAT_EQ(redondearDecimales(0.745f, 2), 0.74f);
+    EXPECT_FLOAT_EQ(redondearDecimales(0.1251f, 2), 0.13f);
 }
 
 TEST(Global2Utilidades, CompararNombresPliegaAcentosMayusculasYSeparadores) {
@@ -28,22 +31,19 @@ TEST(Global2Utilidades, CompararNombresPliegaAcentosMayusculasYSeparadores) {
                                       {"c\xFAp\xD3la", "CUPOLA"},
                                       {"A\\B/C\tD\nE", "ABCDE"},
                                       {"Espa\xF1ol \xC7", "ESPANOLc"}};
-    for (const auto& p : iguales) EXPECT_EQ(Global2::compararNombres(p[0], p[1]), 0) << p[0];
-    EXPECT_NE(Global2::compararNombres("MURO1", "MURO2"), 0);
-    EXPECT_NE(Global2::compararNombres("A\rB", "AB"), 0); // carriage returns stay
+    for (const auto& p : iguales) EXPECT_EQ(compararNombres(p[0], p[1]), 0) << p[0];
+    EXPECT_NE(compararNombres("MURO1", "MURO2"), 0);
+    EXPECT_NE(compararNombres("A\rB", "AB"), 0); // carriage returns stay
 }
 
 TEST(Global2Utilidades, MesYDiaYMatrizSingular) {
     int h, d, m;
-    Global2::mesYDia(8760 + 30, h, d, m); // brought back into the year once
+    Calendario::mesYDia(8760 + 30, h, d, m); // brought back into the year once
     EXPECT_EQ(std::vector<int>({h, d, m}), std::vector<int>({6, 1, 0}));
-    Global2::mesYDia(744, h, d, m); // 1 February, 00:00
+    Calendario::mesYDia(744, h, d, m); // 1 February, 00:00
     EXPECT_EQ(std::vector<int>({h, d, m}), std::vector<int>({0, 0, 1}));
-    HubDePrueba hub;
     float s[4] = {1, 2, 2, 4};
-    ::testing::internal::CaptureStderr();
-    EXPECT_THROW(hub.global().invertirMatriz(s, 2), ErrorFatal);
-    ::testing::internal::GetCapturedStderr();
+    EXPECT_THROW(invertirMatriz(s, 2), ErrorFatal);
 }
 
 // A run hub over a building text, with defaults read from a file; the log and results files
@@ -55,18 +55,21 @@ struct Parametros : ::testing::Test {
         hub = std::make_unique<HubDePrueba>(dir.fichero("Error.log"));
         hub->ponerDefectos(std::make_unique<ValoresPorDefecto>(
             dir.escribir("defectos.inp", "\nNUM-HORAS = 100\nNO-HABITABLES = ( \"X\" )\n")));
-        hub->global().leerParametros(*LeerBDL::desdeTexto(bdl), dir.fichero("res.txt"));
+        hub->global().leerParametros(*LeerBDL::desdeTexto(bdl), gDefectos, dir.fichero("res.txt"));
         return hub->global();
     }
     // A whole hub life (parameters, the action, destruction): the error log and results file.
     using S = std::pair<std::string, std::string>;
     S vida(const std::function<void(Global2&)>& accion) {
         ::testing::internal::CaptureStderr();
+        Global2 g(dir.fichero("E.log"));
         try {
-            Global2 g(dir.fichero("E.log"));
-            g.leerParametros(*LeerBDL::desdeTexto("\nLATITUDE = 40\n"), dir.fichero("R.txt"));
+            g.leerParametros(*LeerBDL::desdeTexto("\nLATITUDE = 40\n"), gDefectos,
+                             dir.fichero("R.txt"));
             accion(g);
-        } catch (const ErrorFatal&) {
+            g.escribirVeredicto();
+        } catch (const ErrorFatal& e) {
+            g.cerrarSinVeredicto(e.mensaje());
         }
         ::testing::internal::GetCapturedStderr();
         return {leerFichero(dir.fichero("E.log")), leerFichero(dir.fichero("R.txt"))};
@@ -133,7 +136,7 @@ TEST_F(Parametros, VeredictoExactoEnAmbosFicheros) {
     auto fatal = vida([](Global2& g) {
         g.anotar(false, "nota");
         g.registrarFallo(false, "fallo", 0);
-        g.comprobar(false, "No se encuentra: \"X\"");
+        comprobar(false, "No se encuentra: \"X\"");
     });
     EXPECT_EQ(fatal, S("nota\nNo se encuentra: \"X\"", ""));
 }

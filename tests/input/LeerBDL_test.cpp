@@ -3,10 +3,11 @@
 #include <gtest/gtest.h>
 #include <random>
 
+#include "base/Directorios.h"
+#include "base/ErrorFatal.h"
 #include "comun/Entorno.h"
 #include "input/Global2.h"
-#include "shell/Directorios.h"
-#include "shell/ErrorFatal.h"
+#include "input/ValoresPorDefecto.h"
 
 namespace {
 
@@ -109,21 +110,9 @@ TEST(LeerBDLListas, EveryListReader) {
 }
 
 TEST(LeerBDLListas, FirstRepeatMarkerEndsTheRunWithTheScheduleMessage) {
-    DirectorioTemporal dir;
-    HubDePrueba hub(dir.fichero("Error.log"));
-    hub.global().leerParametros(*de(" START-DAY = 1\n"), dir.fichero("res.txt"));
     std::vector<float> v;
-    int codigo = 0;
-    ::testing::internal::CaptureStderr();
-    try {
-        de(" VALUES = ( &D, 1 )")->dameValores("VALUES", 24, v);
-    } catch (const ErrorFatal& e) {
-        codigo = e.codigo();
-    }
-    EXPECT_EQ(::testing::internal::GetCapturedStderr(),
-              "Se ha producido un error: El schedule VALUES esta mal definido\n");
-    EXPECT_EQ(codigo, 3);
-    EXPECT_EQ(leerFichero(dir.fichero("Error.log")), "El schedule VALUES esta mal definido");
+    EXPECT_EQ(mensajeFatal([&] { de(" VALUES = ( &D, 1 )")->dameValores("VALUES", 24, v); }),
+              "El schedule VALUES esta mal definido");
 }
 
 const char* const kEdificio =
@@ -225,11 +214,8 @@ TEST(LeerBDLLibreria, EntryAtItsColumns) {
     EXPECT_NE(LeerBDL::entradaLibreria("LIB.DAT", "1000", "", "GLASS-TYPE")->texto(), nullptr);
     {
         HubDePrueba hub;
-        ::testing::internal::CaptureStderr();
-        EXPECT_THROW(LeerBDL::entradaLibreria("NOHAY.DAT", "1", "", "G"), ErrorFatal);
-        EXPECT_NE(::testing::internal::GetCapturedStderr().find(
-                      "Edificio mal definido. No se encuentra: NOHAY.DAT"),
-                  std::string::npos);
+        EXPECT_EQ(mensajeFatal([] { LeerBDL::entradaLibreria("NOHAY.DAT", "1", "", "G"); }),
+                  "Edificio mal definido. No se encuentra: NOHAY.DAT");
     }
     Directorios::liberar();
 }

@@ -2,10 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include "base/ErrorFatal.h"
 #include "comun/Entorno.h"
 #include "input/Global2.h"
 #include "input/LeerBDL.h"
-#include "shell/ErrorFatal.h"
+#include "input/ValoresPorDefecto.h"
 
 namespace {
 
@@ -31,7 +32,7 @@ struct Horarios : ::testing::Test {
     std::unique_ptr<LeerBDL> bdl;
     // The calculation period; the error log is (re)opened by reading the parameters.
     void periodo(int inicio, int horas) {
-        hub.global().leerParametros(*LeerBDL::desdeTexto(" START-DAY = 1\n"),
+        hub.global().leerParametros(*LeerBDL::desdeTexto(" START-DAY = 1\n"), gDefectos,
                                     dir.fichero("res.txt"));
         hub.global().horaInicio = inicio;
         hub.global().horas = horas;
@@ -45,10 +46,7 @@ struct Horarios : ::testing::Test {
     // The error log of a run that the text stops.
     std::string fatal(const std::string& texto) {
         periodo(0, 8760);
-        ::testing::internal::CaptureStderr();
-        EXPECT_THROW(leer(texto), ErrorFatal);
-        ::testing::internal::GetCapturedStderr();
-        return leerFichero(dir.fichero("Error.log"));
+        return mensajeFatal([&] { leer(texto); });
     }
 };
 

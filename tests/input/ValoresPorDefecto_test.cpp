@@ -3,9 +3,9 @@
 #include <functional>
 #include <gtest/gtest.h>
 
+#include "base/ErrorFatal.h"
 #include "comun/Entorno.h"
 #include "input/Global2.h"
-#include "shell/ErrorFatal.h"
 
 namespace {
 
@@ -19,9 +19,7 @@ struct Defectos : ::testing::Test {
     }
     // Whether an action stops the run with the message on standard error.
     bool para(const std::function<void()>& f, const std::string& mensaje) {
-        ::testing::internal::CaptureStderr();
-        EXPECT_THROW(f(), ErrorFatal);
-        return ::testing::internal::GetCapturedStderr().find(mensaje) != std::string::npos;
+        return mensajeFatal(f).find(mensaje) != std::string::npos;
     }
 };
 

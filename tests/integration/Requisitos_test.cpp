@@ -61,9 +61,8 @@
 //             skin (S = 0 < 100 m) accumulates: "CONDENSACIONES INTERSTICIALES". With
 //             HIGROMETRIA-HR 45 (50 %, 1168 Pa) the line stays below 1242 Pa: "CUMPLE"
 //             (fRsi,min = (12.62 - 10) / 10 = 0.26).
-#include <gtest/gtest.h>
-
 #include <cctype>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include "comun/Entorno.h"

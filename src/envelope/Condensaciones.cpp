@@ -1,0 +1,186 @@
+#include "envelope/Condensaciones.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "base/Calendario.h"
+#include "base/Formato.h"
+#include "base/Valores.h"
+#include "climate/CorrienteAire.h"
+#include "envelope/Elemento1D.h"
+#include "input/Global2.h"
+#include "input/ValoresPorDefecto.h"
+
+namespace {
+
+constexpr float kPresionAtmosferica = 101325.0f;
+constexpr double kSegundosDia = 24.0 * 3600.0;
+// A layer is split into ceil(0.04 R) sub-layers; the count is capped so that a layer of absurd
+// resistance (1e10 for a zero conductivity) cannot blow up the profile.
+constexpr double kSubcapasPorResistencia = 0.04;
+constexpr int kMaxSubcapasPorCapa = 100;
+// Equivalent air thickness (m) below which a layer counts as open to the outside.
+constexpr double kEspesorEquivalenteAbierto = 100.0;
+// Conductivity (W/mK) below which a layer counts as insulating.
+constexpr float kConductividadAislante = 0.1f;
+
+// Vapour pressure (Pa) of air at temperature T (degC) and relative humidity hr; a humidity below
+// 1 is a fraction.
+float presionVapor(float T, float hr) {
+    if (hr < 1.0f) hr *= 100.0f;
+    CorrienteAire aire;
+    aire.ponThrP(T, hr, kPresionAtmosferica);
+    return aire.dame("pv");
+}
+
+} // namespace
+
+void Condensaciones::superficial(const Elemento1D& e, float fRsiMin, float hOut, float hIn) {
+    float A = e.area();
+    if (!(A > 0.0f)) return;
+    float H = 0.0f;
+    e.calcularH(H, hOut, hIn);
+    float U = H / A;
+    float fRsi = 1.0f - kRsiSuperficial * U;
+    gGlobal2->registrarFallo(
+        fRsi >= fRsiMin, e.nombre + formatear(": fRsi = %1.2f fRsi_minimo = %1.2f", fRsi, fRsiMin),
+        1);
+}
+
+void Condensaciones::intersticial(const Elemento1D& e, float fRsiMin, float hOut, float hIn,
+                                  const float* Te, const float* Ti, const float* HRe,
+                                  const float* HRi) {
+    superficial(e, fRsiMin, hOut, hIn);
+    float he = gDefectos->exigir(gDefectos->hcext, "HCEXT") + gDefectos->hrext;
+    float hi =
+        gDefectos->exigir(gDefectos->hcint, "HCINT") + gDefectos->exigir(gDefectos->hrint, "HRINT");
+    bool condensa = condensaIntersticial(e.capas, he, hi, Te, Ti, HRe, HRi);
+    gGlobal2->registrarFallo(!condensa, e.nombre, 2);
+}
+
+void Condensaciones::comprobarPuentesTermicos(const Elemento& e, float fRsiMin) {
+    int filas = static_cast<int>(e.puentes.size()) - 1; // the closing row is never checked
+    for (int i = 0; i < filas; ++i) {
+        std::string tipo;
+        if (gDefectos && i < static_cast<int>(gDefectos->puentes.size()))
+            tipo = gDefectos->puentes[i].nombre;
+        float frsi = e.puentes[i].frsi;
+        gGlobal2->registrarFallo(
+            frsi >= fRsiMin, tipo + formatear(": fRsi = %1.2f fRsi_minimo = %1.2f", frsi, fRsiMin),
+            4);
+    }
+}
+
+bool Condensaciones::condensaIntersticial(const std::vector<Capa>& capas, float he, float hi,
+                                          const float* Te, const float* Ti, const float* HRe,
+                                          const float* HRi) {
+    // Sub-layers, outside first: resistance, equivalent air thickness, owning layer.
+    struct Subcapa {
+        double r, s;
+        int capa;
+    };
+    std::vector<Subcapa> sub;
+    std::vector<int> primeraSubcapa(capas.size(), -1);
+    double rCapas = 0.0, sTotal = 0.0;
+    for (std::size_t i = 0; i < capas.size(); ++i) {
+        const Capa& c = capas[i];
+        double R = c.conductividad > 0.0f ? static_cast<double>(c.espesor) / c.conductividad
+                                          : static_cast<double>(c.resistencia);
+        if (!(R > 0.0) || !std::isfinite(R)) continue; // no resistance: no sub-layer
+        double n = std::ceil(kSubcapasPorResistencia * R);
+        int partes = static_cast<int>(std::min<double>(std::max(n, 1.0), kMaxSubcapasPorCapa));
+        primeraSubcapa[i] = static_cast<int>(sub.size());
+        double s = std::max(0.0, static_cast<double>(c.vapor));
+        for (int k = 0; k < partes; ++k)
+            sub.push_back({R / partes, s / partes, static_cast<int>(i)});
+        rCapas += R;
+        sTotal += s;
+    }
+    const int N = static_cast<int>(sub.size());
+    if (N == 0 || !(rCapas > 0.0) || !(sTotal > 0.0) || !(he > 0.0f) || !(hi > 0.0f))
+        return false; // profiles undefined: taken as free of interstitial condensation
+
+    // Interfaces 0 (outer face) .. N (inner face): cumulative resistance from the outside air
+    // and cumulative equivalent air thickness from the outer face.
+    const double rTotal = 1.0 / he + rCapas + 1.0 / hi;
+    std::vector<double> Rc(N + 1), S(N + 1);
+    Rc[0] = 1.0 / he;
+    S[0] = 0.0;
+    for (int j = 1; j <= N; ++j) {
+        Rc[j] = Rc[j - 1] + sub[j - 1].r;
+        S[j] = S[j - 1] + sub[j - 1].s;
+    }
+
+    // Pressures of every month, and the interfaces that condense in some month.
+    std::vector<std::vector<double>> p(12, std::vector<double>(N + 1));
+    std::vector<std::vector<double>> psat(12, std::vector<double>(N + 1));
+    std::vector<char> plano(N + 1, 0);
+    for (int m = 0; m < 12; ++m) {
+        double pe = presionVapor(Te[m], HRe[m]);
+        double pi = presionVapor(Ti[m], HRi[m]);
+        for (int j = 0; j <= N; ++j) {
+            double T = Te[m] + (static_cast<double>(Ti[m]) - Te[m]) * Rc[j] / rTotal;
+            psat[m][j] = CorrienteAire::presionSaturacion(static_cast<float>(T));
+            p[m][j] = pe + (pi - pe) * S[j] / sTotal;
+            if (j > 0 && j < N && p[m][j] > psat[m][j]) plano[j] = 1;
+        }
+    }
+    for (int j = 1; j < N; ++j)
+        if (plano[j])
+            for (int m = 0; m < 12; ++m) p[m][j] = psat[m][j];
+
+    // Monthly condensation rates (kg/m2) at the planes; planes that never condense are dropped
+    // and the rates recomputed until the set of planes settles.
+    std::vector<std::vector<double>> g(12, std::vector<double>(N + 1, 0.0));
+    auto flujo = [&](int m, int desde, int hasta) {
+        double ds = S[hasta] - S[desde];
+        return ds > 0.0 ? (p[m][hasta] - p[m][desde]) / ds : 0.0;
+    };
+    for (bool cambio = true; cambio;) {
+        cambio = false;
+        std::vector<int> activos;
+        for (int j = 1; j < N; ++j)
+            if (plano[j]) activos.push_back(j);
+        for (auto& fila : g) std::fill(fila.begin(), fila.end(), 0.0);
+        for (std::size_t a = 0; a < activos.size(); ++a) {
+            int j = activos[a];
+            int k = a > 0 ? activos[a - 1] : 0;
+            int l = a + 1 < activos.size() ? activos[a + 1] : N;
+            double positivos = 0.0;
+            for (int m = 0; m < 12; ++m) {
+                g[m][j] = kPermeabilidadAire * (flujo(m, j, l) - flujo(m, k, j)) *
+                          Calendario::kDiasMes[m] * kSegundosDia;
+                if (g[m][j] > 0.0) positivos += g[m][j];
+            }
+            if (!(positivos > 0.0)) {
+                plano[j] = 0;
+                cambio = true;
+            }
+        }
+    }
+
+    // Rates per layer: an interface counts for the layers on both of its sides.
+    const int numCapas = static_cast<int>(capas.size());
+    std::vector<std::vector<double>> gCapa(numCapas, std::vector<double>(12, 0.0));
+    for (int j = 1; j < N; ++j) {
+        if (!plano[j]) continue;
+        int exterior = sub[j - 1].capa, interior = sub[j].capa;
+        for (int m = 0; m < 12; ++m) {
+            gCapa[exterior][m] += g[m][j];
+            if (interior != exterior) gCapa[interior][m] += g[m][j];
+        }
+    }
+    for (int i = 0; i < numCapas; ++i) {
+        if (primeraSubcapa[i] < 0) continue;
+        double anual = 0.0, positivos = 0.0;
+        for (int m = 0; m < 12; ++m) {
+            anual += gCapa[i][m];
+            if (gCapa[i][m] > 0.0) positivos += gCapa[i][m];
+        }
+        bool abierta = S[primeraSubcapa[i]] < kEspesorEquivalenteAbierto;
+        float lambda = capas[i].conductividad;
+        bool aislante = lambda > 0.0f && lambda < kConductividadAislante;
+        if (abierta && (anual > 0.0 || (positivos > 0.0 && aislante))) return true;
+    }
+    return false;
+}

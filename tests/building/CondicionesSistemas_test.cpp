@@ -1,0 +1,64 @@
+#include "building/CondicionesSistemas.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+
+#include "comun/Entorno.h"
+#include "input/Global2.h"
+#include "input/LeerBDL.h"
+#include "input/ListaSchedule.h"
+#include "input/ValoresPorDefecto.h"
+
+namespace {
+
+class CondicionesSistemasTest : public ::testing::Test {
+protected:
+    CondicionesSistemasTest() : previoBDL_(gLeerBDL), previoSchedules_(gSchedules) {
+        hub_.ponerDefectos(std::make_unique<ValoresPorDefecto>(
+            dir_.escribir("defectos.inp", "\nNUM-HORAS = 24\nNO-HABITABLES = ( \"X\" )\n")));
+    }
+    ~CondicionesSistemasTest() override {
+        gLeerBDL = previoBDL_;
+        gSchedules = previoSchedules_;
+    }
+
+    std::unique_ptr<CondicionesSistemas> leer(const std::string& cuerpo) {
+        bdl_ = LeerBDL::desdeTexto("\n\"S\" = SYSTEM-CONDITIONS " + cuerpo + " ..\n");
+        gLeerBDL = bdl_.get();
+        if (!schedules_)
+            hub_.global().leerParametros(*bdl_, gDefectos, dir_.fichero("resultados.txt"));
+        schedules_ = std::make_unique<ListaSchedule>(*bdl_);
+        gSchedules = schedules_.get();
+        return std::make_unique<CondicionesSistemas>(
+            *LeerBDL::objeto(*bdl_, "SYSTEM-CONDITIONS", "\"S\""), "\"S\"");
+    }
+
+    DirectorioTemporal dir_;
+    HubDePrueba hub_;
+    std::unique_ptr<LeerBDL> bdl_;
+    std::unique_ptr<ListaSchedule> schedules_;
+    LeerBDL* previoBDL_;
+    ListaSchedule* previoSchedules_;
+};
+
+TEST_F(CondicionesSistemasTest, MetodoYRecuperacion) {
+    std::istringstream palabras("ZONAL-MODEL FULLY-MIXED-FREE-COOLING FULLY-MIXED-PDEC "
+                                "SISTEMA-IDEAL-PDEC FULLY-MIXED SISTEMA-IDEAL "
+                                "FULLY-MIXED-AIR-RADIATOR SISTEMA-IDEAL-AIR-RADIATOR");
+    std::string p;
+    for (int i = 0; palabras >> p; ++i) EXPECT_EQ(CondicionesSistemas::metodoDe(p), i) << p;
+    EXPECT_EQ(CondicionesSistemas::metodoDe("sistema-ideal"), -1);
+
+    auto s = leer("ZONAL-ZONE-METHOD = SISTEMA-IDEAL-PDEC RECOV-KW = 2.5 OUTSIDE-AIR-FLOW = 6"
+                  " OA-CONTROL = ENTHALPY");
+    EXPECT_EQ(s->metodo, 3);
+    EXPECT_FLOAT_EQ(s->potenciaRecuperacion, 2500.0f);
+    EXPECT_FLOAT_EQ(s->caudalAireExterior, 6.0f * 0.00033333333f);
+    EXPECT_EQ(s->controlEntalpia, 0); // only for method 1
+    EXPECT_EQ(leer("ZONAL-ZONE-METHOD = SISTEMA-REAL")->metodo, 5);
+    s = leer("ZONAL-ZONE-METHOD = FULLY-MIXED-FREE-COOLING OA-CONTROL = ENTHALPY");
+    EXPECT_EQ(s->controlEntalpia, 1);
+    EXPECT_EQ(CondicionesSistemas().metodo, 5); // no entry
+}
+
+} // namespace

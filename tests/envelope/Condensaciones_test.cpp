@@ -1,0 +1,183 @@
+#include "envelope/Condensaciones.h"
+
+#include <gtest/gtest.h>
+
+#include "base/Valores.h"
+#include "compliance/HigrometriaEspacio.h"
+#include "compliance/Tablas.h"
+#include "comun/Entorno.h"
+#include "envelope/Elemento1D.h"
+#include "input/Global2.h"
+#include "input/ValoresPorDefecto.h"
+
+namespace {
+
+// A layered element whose H/A (films included) is set by hand.
+class MuroPrueba : public Elemento1D {
+public:
+    MuroPrueba(const std::string& n, float uConPeliculas, float area = 10.0f) : u(uConPeliculas) {
+        nombre = n;
+        areasLados = {area, 0.0f};
+    }
+    void calcularH(float& H, float, float) const override { H = u * area(); }
+    float u;
+};
+
+// A conductive layer, or a resistance-only one when the conductivity is 0.
+Capa capa(float espesor, float conductividad, float vapor, float resistencia = 0.0f) {
+    Capa c;
+    c.espesor = espesor, c.conductividad = conductividad, c.vapor = vapor;
+    c.resistencia = resistencia;
+    return c;
+}
+
+// Twelve equal months; `verano` turns the second half of the year into Te = 25, 50 % with 50 %
+// inside.
+struct Clima {
+    float Te[12], Ti[12], HRe[12], HRi[12];
+    Clima(float te, float hre, float hri, bool verano = false) {
+        for (int m = 0; m < 12; ++m) {
+            bool v = verano && m >= 6;
+            Te[m] = v ? 25.0f : te, HRe[m] = v ? 50.0f : hre, Ti[m] = 20.0f, HRi[m] = v ? 50 : hri;
+        }
+    }
+};
+
+// Outer skin of 10 m equivalent air thickness, mineral wool, inner board: R = 0.02, 2.5, 0.05;
+// with the films 0.04 and 0.13, RT = 2.74 m2K/W.
+std::vector<Capa> hojaEstanca() {
+    return {capa(0.02f, 1.0f, 10.0f), capa(0.1f, 0.04f, 0.1f), capa(0.0125f, 0.25f, 0.1f)};
+}
+
+class CondensacionesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        auto d = std::make_unique<ValoresPorDefecto>(
+            dir.escribir("defectos.inp", "\nNO-HABITABLES = ( \"NINGUNO\" )\n"));
+        d->hcext = {20.37f, true};
+        d->hrext = 4.63f; // he = 25
+        d->hcint = {3.0f, true};
+        d->hrint = {4.7f, true}; // hi = 7.7
+        d->puentes.resize(2);
+        d->puentes[0].nombre = "\"PILLAR\"", d->puentes[0].frsi = 0.5f;
+        d->puentes[1].nombre = "\"FRENTE-FORJADO\"", d->puentes[1].frsi = 0.9f;
+        hub.ponerDefectos(std::move(d));
+    }
+    const std::vector<std::string>& lista(int k) { return hub.global().fallos(k); }
+
+    DirectorioTemporal dir;
+    HubDePrueba hub;
+};
+
+} // namespace
+
+TEST_F(CondensacionesTest, SuperficialComparaFactorConMinimo) {
+    // U = 1.0 -> fRsi = 0.75: passes class 3 (0.64), fails class 4 (0.78).
+    MuroPrueba muro("\"M1\"", 1.0f), igual("\"M2\"", 1.2f), vacio("\"M3\"", 3.0f, 0.0f);
+    Condensaciones::superficial(muro, 0.64f, 25.0f, 7.7f);
+    Condensaciones::superficial(igual, 1.0f - 0.25f * 1.2f, 25.0f, 7.7f); // equal passes
+    Condensaciones::superficial(vacio, 0.9f, 25.0f, 7.7f);                // no area: skipped
+    EXPECT_FALSE(hub.global().fallido());
+    Condensaciones::superficial(muro, 0.78f, 25.0f, 7.7f);
+    EXPECT_EQ(lista(1), std::vector<std::string>{"\"M1\": fRsi = 0.75 fRsi_minimo = 0.78"});
+}
+
+TEST_F(CondensacionesTest, PuentesTermicosSeListanUnaVezPorTipoYNuncaLaFilaDeCierre) {
+    MuroPrueba a("\"A\"", 0.5f), b("\"B\"", 0.5f);
+    for (MuroPrueba* m : {&a, &b}) {
+        m->puentes = {{0.3f, 0.5f, 4.0f}, {0.2f, 0.9f, 2.0f}, {0.0f, 0.0f, 7.0f}};
+        Condensaciones::comprobarPuentesTermicos(*m, 0.64f);
+    }
+    EXPECT_EQ(lista(4), std::vector<std::string>{"\"PILLAR\": fRsi = 0.50 fRsi_minimo = 0.64"});
+}
+
+TEST_F(CondensacionesTest, MinimoEspacioPorHigrometria) {
+    Tablas t; // built-in fRsi,min 0.64 / 0.78 / 0.90 for classes 3 / 4 / 5
+    t.fRsiMinimo[1] = 0.70f;
+    auto porClase = [&](float c) {
+        return minimoEspacio(kNoDado, kNoDado, kNoDado, c, 50.0f, 5.0f, 20.0f, 80.0f, t);
+    };
+    // Class 4 from the limit table; nothing given: class 5.
+    EXPECT_TRUE(porClase(4.0f).fRsiMin == 0.70f && porClase(4.0f).humedadInterior == 62.0f);
+    EXPECT_TRUE(porClase(kNoDado).fRsiMin == 0.90f && porClase(kNoDado).humedadInterior == 70);
+
+    // HR 50 -> 55 %: psat,min = 1.25 * 2337 * 0.55 = 1606.7 Pa, saturated at 14.086 degC;
+    // with Te = 5: (14.086 - 5) / 15 = 0.6057.
+    HigrometriaEspacio h =
+        minimoEspacio(50.0f, kNoDado, kNoDado, 3.0f, 50.0f, 5.0f, 20.0f, 80.0f, t);
+    EXPECT_FLOAT_EQ(h.humedadInterior, 55.0f);
+    EXPECT_NEAR(h.fRsiMin, 0.6057f, 5e-4f);
+    // G = 0.2 kg/h, n = 1 /h, V = 50 m3: dp = 0.2/50 * 462 * (20 + 5 + 546.3)/2 = 527.9 Pa;
+    // pi = 0.8 * 871.9 + 527.9 = 1225.4 Pa = 52.43 % of psat(20); psat,min = 1531.9 Pa ->
+    // 13.352 degC -> 0.5568.
+    h = minimoEspacio(kNoDado, 0.2f, 1.0f, kNoDado, 50.0f, 5.0f, 20.0f, 80.0f, t);
+    EXPECT_NEAR(h.humedadInterior, 52.43f, 0.01f);
+    EXPECT_NEAR(h.fRsiMin, 0.5568f, 5e-4f);
+}
+
+TEST_F(CondensacionesTest, Intersticial) {
+    struct Caso {
+        const char* que;
+        std::vector<Capa> capas;
+        Clima clima;
+        bool condensa;
+    };
+    std::vector<Capa> interiorEstanca = hojaEstanca();
+    std::swap(interiorEstanca[0].vapor, interiorEstanca[2].vapor);
+    std::vector<Capa> sinAislante = hojaEstanca();
+    sinAislante[1] = capa(0.5f, 0.2f, 0.1f);
+    const Caso casos[] = {
+        // Te = 0, 80 %: at the skin/wool interface T = 20 * 0.06 / 2.74 = 0.44 degC, psat 630 Pa,
+        // while the vapour line gives 488 + (1636 - 488) * 10/10.2 = 1613 Pa: a plane fed by
+        // (1636 - 630)/0.2 and drained by (630 - 488)/10 all year; the skin (S = 0) fails.
+        {"hoja exterior estanca", hojaEstanca(), Clima(0, 80, 70), true},
+        {"humedades como fraccion", hojaEstanca(), Clima(0, 0.8f, 0.7f), true},
+        {"barrera en el interior", interiorEstanca, Clima(0, 80, 70), false},
+        // The plane appears at about 488 + 142 * 1.02 = 633 Pa inside (27 % at 20 degC).
+        {"26 % dentro", hojaEstanca(), Clima(0, 80, 26), false},
+        {"28 % dentro", hojaEstanca(), Clima(0, 80, 28), true},
+        // Summer dries the plane faster than winter wets it (negative yearly sum), but the
+        // interface counts for the wool (0.04 W/mK, S = 10 m): fails; an ordinary material of the
+        // same resistance in its place passes.
+        {"aislante moja en invierno", hojaEstanca(), Clima(0, 80, 70, true), true},
+        {"sin aislante", sinAislante, Clima(0, 80, 70, true), false},
+        // R = 60 and 30 (s = 100 and 1 m), Te = 0, 95 %, 62 % inside: ceil(2.4) = 3 sub-layers
+        // put an interface at a third of the outer layer, T = 20 * 20.04 / 90.17 = 4.44 degC,
+        // psat 839 Pa against 580 + 869 * 33.3/101 = 867 Pa; a single sub-layer would leave
+        // only the layers' boundary at 13.3 degC (1530 Pa against 1440 Pa): free.
+        {"subcapas", {capa(0, 0, 100, 60), capa(0, 0, 1, 30)}, Clima(0, 95, 62), true},
+        // R = 30 (s = 100), 0.05 (s = 1), 30 (s = 10), Te = -5, 95 %, 55 % inside: planes at
+        // S = 50, 100 and 101 m; the middle one, 1 m from the next, loses more than it gains and
+        // is dropped. Left in place its negative rates would cancel the gain of the plane at
+        // S = 50, which the outer layer (S = 0) shares with it.
+        {"plano que se descarta",
+         {capa(0, 0, 100, 30), capa(0.05f, 1.0f, 1), capa(0, 0, 10, 30)},
+         Clima(-5, 95, 55),
+         true},
+        // Vapour profile undefined: free.
+        {"sin vapor", {capa(0.02f, 1.0f, 0), capa(0.1f, 0.04f, 0)}, Clima(0, 80, 90), false},
+    };
+    for (const Caso& c : casos) {
+        const Clima& k = c.clima;
+        EXPECT_EQ(
+            Condensaciones::condensaIntersticial(c.capas, 25.0f, 7.7f, k.Te, k.Ti, k.HRe, k.HRi),
+            c.condensa)
+            << c.que;
+    }
+    // A layer of absurd resistance stays bounded (its sub-layers are capped).
+    Clima k(0, 80, 90);
+    Condensaciones::condensaIntersticial({capa(0.02f, 1.0f, 10), capa(0, 0, 1, 1e10f)}, 25.0f, 7.7f,
+                                         k.Te, k.Ti, k.HRe, k.HRi);
+}
+
+TEST_F(CondensacionesTest, IntersticialUsaLasPeliculasDelFicheroDeDefectos) {
+    // 28 % inside condenses with the exterior film of 25 W/m2K; with 7.7 outside, as the films
+    // of a partition would give, the skin/wool interface would be at 1.06 degC (660 Pa > 651 Pa)
+    // and stay dry. The check keeps the films of the defaults file.
+    MuroPrueba muro("\"FACHADA\"", 0.5f);
+    muro.capas = hojaEstanca();
+    Clima c(0, 80, 28);
+    Condensaciones::intersticial(muro, 0.64f, 7.7f, 7.7f, c.Te, c.Ti, c.HRe, c.HRi);
+    EXPECT_TRUE(lista(1).empty()); // fRsi = 0.875 passes
+    EXPECT_EQ(lista(2), std::vector<std::string>{"\"FACHADA\""});
+}
