@@ -7,13 +7,11 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "base/Calendario.h"
 #include "base/Memoria.h"
 #include "climate/CorrienteAire.h"
 #include "climate/PosicionSolar.h"
 #include "input/Global2.h"
-
-const int Meteo::kDiasMes[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-const int Meteo::kDiasAcumulados[12] = {31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334, 365};
 
 namespace {
 
@@ -171,7 +169,7 @@ void Meteo::leerBinario(const std::string& fichero) {
     const double irradiancia = 1055.05585262 / 334.450944; // Btu/(h ft2) to W/m2
     int h = 0;
     for (int mes = 1; mes <= 12; ++mes) {
-        for (int dia = 1; dia <= kDiasMes[mes - 1]; ++dia) {
+        for (int dia = 1; dia <= Calendario::kDiasMes[mes - 1]; ++dia) {
             int bloque = 2 * mes + (dia - 1) / 16 - 1;
             int j = (dia - 1) % 16 + 1;
             for (int hora = 1; hora <= 24; ++hora, ++h) {
@@ -224,14 +222,15 @@ void Meteo::valoresMensuales() {
     int mes = 0;
     for (int h = 0; h < kHoras; ++h) {
         int d = h / 24;
-        while (kDiasAcumulados[mes] <= d) ++mes; // hours come in order: months only advance
+        while (Calendario::kDiasAcumulados[mes] <= d)
+            ++mes; // hours come in order: months only advance
         sumaT[mes] += temperatura[h];
         sumaAnual += temperatura[h];
         sumaHR[mes] += humedad[h];
     }
     for (int m = 0; m < 12; ++m) {
-        temperaturaMensual[m] = sumaT[m] / static_cast<float>(kDiasMes[m] * 24);
-        humedadMensual[m] = sumaHR[m] / static_cast<float>(kDiasMes[m] * 24);
+        temperaturaMensual[m] = sumaT[m] / static_cast<float>(Calendario::kDiasMes[m] * 24);
+        humedadMensual[m] = sumaHR[m] / static_cast<float>(Calendario::kDiasMes[m] * 24);
     }
     temperaturaAnual = sumaAnual * (1.0f / static_cast<float>(kHoras));
 }

@@ -14,8 +14,6 @@
 class Meteo {
 public:
     static constexpr int kHoras = 8760;
-    static const int kDiasMes[12];        // 31, 28, 31, ...
-    static const int kDiasAcumulados[12]; // days at the end of each month: 31, 59, ..., 365
 
     Meteo();
     virtual ~Meteo();

@@ -2,14 +2,12 @@
 
 #include <cmath>
 
-namespace {
-const int kDiasAntesDelMes[12] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
-} // namespace
+#include "base/Calendario.h"
 
 int PosicionSolar::diaDelAnio(int mes, int dia) {
     if (mes < 1) mes = 1;
     if (mes > 12) mes = 12;
-    return dia + kDiasAntesDelMes[mes - 1];
+    return dia + Calendario::kDiasAntesDelMes[mes - 1];
 }
 
 void PosicionSolar::calcular(float latitud, int mes, int dia, float hora, float& azimut,

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/Calendario.h"
 #include "base/ErrorFatal.h"
 #include "base/Memoria.h"
 #include "input/Global2.h"
@@ -13,7 +14,6 @@ ListaSchedule* gSchedules = nullptr;
 namespace {
 
 // Days of the year before the first day of each month (no leap year).
-const int kDiasAntesDelMes[12] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
 
 // A list value truncated to an integer; false when it is not a finite number of sane size.
 bool truncar(float v, int& r) {
@@ -119,7 +119,7 @@ void ListaSchedule::leerAnuales(const LeerBDL& bdl) {
 void ListaSchedule::expandir(Anual& a) const {
     std::vector<int> finPeriodo;
     for (const Periodo& p : a.periodos)
-        finPeriodo.push_back(kDiasAntesDelMes[p.mes - 1] + p.dia - 1);
+        finPeriodo.push_back(Calendario::kDiasAntesDelMes[p.mes - 1] + p.dia - 1);
     const int P = static_cast<int>(a.periodos.size());
     for (int d = 0; d < kDiasAnio; ++d) {
         int k = 0;

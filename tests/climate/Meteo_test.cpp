@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Calendario.h"
 #include "climate/CorrienteAire.h"
 #include "comun/Entorno.h"
 
@@ -31,7 +32,7 @@ const std::string kEpw = kDatos + "/USA_NM_Albuquerque.Intl.AP.723650_TMY3.epw";
 // Month (0-11) of an hour of the year, counted independently of the code under test.
 int mesDeHora(int h) {
     int m = 0;
-    for (int fin = 31; m < 11 && h / 24 >= fin; ++m) fin += Meteo::kDiasMes[m + 1];
+    for (int fin = 31; m < 11 && h / 24 >= fin; ++m) fin += Calendario::kDiasMes[m + 1];
     return m;
 }
 
@@ -100,7 +101,7 @@ TEST_F(MeteoTest, MediasMensualesSiguenElCalendario) {
     double anual = 0.0;
     for (int i = 0; i < 12; ++i) {
         EXPECT_FLOAT_EQ(m.temperaturaMensual[i], static_cast<float>(i + 1)) << i;
-        anual += (i + 1) * Meteo::kDiasMes[i] * 24.0;
+        anual += (i + 1) * Calendario::kDiasMes[i] * 24.0;
     }
     EXPECT_NEAR(m.temperaturaAnual, anual / 8760.0, 1e-4);
     CorrienteAire aire;
@@ -137,8 +138,8 @@ TEST_F(MeteoTest, BinarioDoe2DeAlbuquerqueCoincideConSuEpw) {
         ASSERT_GE(c.size(), 9u);
         const int mes = std::stoi(c[1]) - 1;
         horaria.push_back(std::stod(c[6]));
-        t[mes] += horaria.back() / (Meteo::kDiasMes[mes] * 24);
-        hr[mes] += std::stod(c[8]) / (Meteo::kDiasMes[mes] * 24);
+        t[mes] += horaria.back() / (Calendario::kDiasMes[mes] * 24);
+        hr[mes] += std::stod(c[8]) / (Calendario::kDiasMes[mes] * 24);
     }
     ASSERT_EQ(horaria.size(), 8760u);
 
