@@ -22,6 +22,8 @@ public:
     void PonerArgumentos(const std::string& bdl, const std::string& clima, const std::string& zona,
                          const std::string& resultados, const std::string& limites,
                          const std::string& defectos);
+    // No progress display, even on a terminal.
+    void ocultarProgreso() { visible_ = false; }
     // Runs one complete calculation; a fatal error unwinds as ErrorFatal.
     void Calcular();
     // Releases what a failed run left, without writing a verdict; the message, if any, ends the
