@@ -323,14 +323,16 @@ void Lote::mostrarProgreso(bool final) {
     const double ritmo = t > 0.0 ? static_cast<double>(terminados_) / t : 0.0;
     const int ancho = 24;
     const int lleno = total ? static_cast<int>(terminados_ * ancho / total) : ancho;
-    char linea[200];
-    std::snprintf(linea, sizeof linea, "\r[%s%s] %zu/%zu · %zu fallidos · %.1f/s",
+    char decimal[32], linea[200];
+    std::snprintf(decimal, sizeof decimal, "%.1f", ritmo);
+    std::replace(decimal, decimal + std::strlen(decimal), '.', ','); // a decimal comma
+    std::snprintf(linea, sizeof linea, "\r[%s%s] %zu/%zu · %zu fallidos · %s diseños/s",
                   std::string(static_cast<std::size_t>(lleno), '#').c_str(),
                   std::string(static_cast<std::size_t>(ancho - lleno), '.').c_str(), terminados_,
-                  total, fallidos_, ritmo);
+                  total, fallidos_, decimal);
     std::string texto = linea;
     if (final) {
-        texto += " · " + std::to_string(static_cast<long>(std::lround(t))) + " s\033[K\n";
+        texto += " · en " + std::to_string(static_cast<long>(std::lround(t))) + " s\033[K\n";
     } else if (ritmo > 0.0) {
         const long quedan = std::lround(static_cast<double>(total - terminados_) / ritmo);
         char resto[64];
