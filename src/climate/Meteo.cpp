@@ -52,76 +52,43 @@ bool leerEn(std::ifstream& f, long posicion, unsigned char* destino, int n) {
 
 // White space as "%d" and "%f" skip it in the C locale.
 bool esBlanco(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+    return c == ' ' || (c >= '\t' && c <= '\r');
 }
 bool esDigito(char c) {
-    return c >= '0' && c <= '9';
+    return static_cast<unsigned char>(c - '0') < 10;
 }
 
 // Powers of ten that a 32-bit float holds exactly.
 constexpr float kPotencias10[11] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f,
                                     1e6f, 1e7f, 1e8f, 1e9f, 1e10f};
 
-// A short decimal number without exponent, "-12", "3.25", "0.0041081": its digits as an integer
-// (at most 2^24) and the number of digits after the point (at most 10). Such a number is the
-// exact quotient of two floats, so one float division gives it correctly rounded, as strtof
-// does (Clinger's fast path). Null when the text is not of that form.
-struct DecimalCorto {
-    bool negativo = false;
-    std::uint32_t cifras = 0;
-    int decimales = 0;
-
-    const char* leer(const char* q, const char* fin) {
-        negativo = q < fin && *q == '-';
-        if (negativo) ++q;
-        const char* inicio = q;
-        std::uint32_t n = 0;
-        int d = 0;
-        bool punto = false;
-        for (; q < fin; ++q) {
-            if (esDigito(*q)) {
-                n = n * 10 + static_cast<std::uint32_t>(*q - '0');
-                if (n > (1u << 24)) return nullptr;
-                if (punto && ++d > 10) return nullptr;
-            } else if (*q == '.' && !punto) {
-                punto = true;
-            } else {
-                break;
-            }
-        }
-        if (q - inicio == (punto ? 1 : 0)) return nullptr; // no digit
-        if (q < fin && (*q == 'e' || *q == 'E' || *q == 'x' || *q == 'X')) return nullptr;
-        cifras = n;
-        decimales = d;
-        return q;
-    }
-    float valor() const {
-        float x = static_cast<float>(cifras) / kPotencias10[decimales];
-        return negativo ? -x : x;
-    }
-};
-
 // Sequential scanning of white-space separated numbers from a text line, in the manner of
 // "%d" and "%f". Non-finite numbers count as unreadable.
 //
-// Short decimal numbers, the whole of a climate file, are read by DecimalCorto; other plain
-// decimal numbers ("1e-3", "3.14159265") by std::from_chars. Both round exactly as strtof and
-// strtol do, only several times faster. Anything else (a leading '+', hexadecimal, "inf",
-// "nan", a value out of range) goes to strtof and strtol themselves, so the accepted texts and
-// every value read are those of the C library.
+// The numbers of a climate file are short decimals without exponent ("-12", "3.25",
+// "0.0041081"). One of at most 2^24 as an integer of its digits, with at most ten of them after
+// the point, is the exact quotient of two floats, so one float division gives it correctly
+// rounded, as strtof does (Clinger's fast path); an integer of at most nine digits is what strtol
+// reads. Other plain decimal numbers ("1e-3", "3.14159265") go to std::from_chars, which rounds
+// as strtof does too, and anything else (a leading '+', hexadecimal, "inf", "nan", a value out
+// of range) to strtof and strtol themselves: the texts accepted and every value read are those
+// of the C library, only several times faster.
 class Campos {
 public:
     explicit Campos(const std::string& texto)
         : p_(texto.c_str()), fin_(texto.c_str() + texto.size()) {}
+
     bool entero(int& v) {
-        if (const char* q = decimal(false)) {
-            DecimalCorto d;
-            const char* r = d.leer(q, fin_);
-            if (r && d.decimales == 0 && r[-1] != '.') {
-                p_ = r;
-                v = d.negativo ? -static_cast<int>(d.cifras) : static_cast<int>(d.cifras);
-                return true;
-            }
+        const char* q = blancos();
+        const bool negativo = q < fin_ && *q == '-';
+        const char* c = q + negativo;
+        int n = 0;
+        const char* r = c;
+        for (; r < fin_ && esDigito(*r) && r - c < 9; ++r) n = n * 10 + (*r - '0');
+        if (r > c && !(r < fin_ && esDigito(*r))) {
+            p_ = r;
+            v = negativo ? -n : n;
+            return true;
         }
         char* fin;
         errno = 0;
@@ -132,14 +99,11 @@ public:
         v = static_cast<int>(x);
         return true;
     }
+
     bool real(float& v) {
-        if (const char* q = decimal(true)) {
-            DecimalCorto d;
-            if (const char* r = d.leer(q, fin_)) {
-                p_ = r;
-                v = d.valor();
-                return true;
-            }
+        const char* q = blancos();
+        if (decimalCorto(q, v)) return true;
+        if (decimalLlano(q)) {
             float x;
             auto [ptr, ec] = std::from_chars(q, fin_, x);
             if (ec == std::errc() && std::isfinite(x)) {
@@ -158,21 +122,41 @@ public:
     }
 
 private:
-    // The start of the next field, past its white space, when it is a plain decimal number that
-    // the fast readers take as the C library does; null otherwise. A leading '0' followed by an
-    // 'x' would be hexadecimal to strtof.
-    const char* decimal(bool conPunto) const {
+    const char* blancos() const {
         const char* q = p_;
         while (q < fin_ && esBlanco(*q)) ++q;
-        const char* c = q < fin_ && *q == '-' ? q + 1 : q;
-        if (c == fin_) return nullptr;
-        if (esDigito(*c)) {
-            if (*c == '0' && c + 1 < fin_ && (c[1] == 'x' || c[1] == 'X')) return nullptr;
-            return q;
-        }
-        return conPunto && *c == '.' && c + 1 < fin_ && esDigito(c[1]) ? q : nullptr;
+        return q;
     }
 
+    // [-]digits[.digits] with the limits above, not followed by an exponent or a hexadecimal
+    // 'x'; its value in v and the scan past it.
+    bool decimalCorto(const char* q, float& v) {
+        const bool negativo = q < fin_ && *q == '-';
+        const char* c = q + negativo;
+        std::uint64_t n = 0;
+        const char* r = c;
+        for (; r < fin_ && esDigito(*r); ++r) n = n * 10 + static_cast<unsigned>(*r - '0');
+        const char* entera = r;
+        if (r < fin_ && *r == '.')
+            for (++r; r < fin_ && esDigito(*r); ++r) n = n * 10 + static_cast<unsigned>(*r - '0');
+        const long cifras = (r - c) - (entera < r ? 1 : 0);
+        const long decimales = entera < r ? r - entera - 1 : 0;
+        if (cifras == 0 || cifras > 19 || decimales > 10 || n > (1u << 24)) return false;
+        if (r < fin_ && (*r == 'e' || *r == 'E' || *r == 'x' || *r == 'X')) return false;
+        const float x = static_cast<float>(n) / kPotencias10[decimales];
+        v = negativo ? -x : x;
+        p_ = r;
+        return true;
+    }
+
+    // A decimal number that std::from_chars reads as strtof does: an optional '-', then a digit
+    // or a point and a digit, and not hexadecimal.
+    bool decimalLlano(const char* q) const {
+        const char* c = q < fin_ && *q == '-' ? q + 1 : q;
+        if (c == fin_) return false;
+        if (esDigito(*c)) return !(*c == '0' && c + 1 < fin_ && (c[1] == 'x' || c[1] == 'X'));
+        return *c == '.' && c + 1 < fin_ && esDigito(c[1]);
+    }
     const char* p_;
     const char* fin_;
 };
