@@ -127,16 +127,6 @@ TEST(Opciones, ErroresDeUso) {
     }
 }
 
-TEST(Opciones, AyudaNombraCadaOpcionEnSusDosFormas) {
-    const std::string ayuda = Opciones::textoAyuda();
-    for (const char* o : {"-h, --help", "-V, --version", "-q, --silencioso", "-o, --informe",
-                          "-r, --revisar", "-l, --lote", "-j, --trabajos", "-d, --directorio",
-                          "-p, --parte", "-t, --tiempo-limite", "térmica"})
-        EXPECT_NE(ayuda.find(o), std::string::npos) << o;
-    EXPECT_EQ(std::string(Opciones::textoUso()).find('\n'),
-              std::string(Opciones::textoUso()).size() - 1);
-}
-
 TEST(SalidaTexto, ConversionesEntreUtf8YWindows1252) {
     EXPECT_EQ(SalidaTexto::aWindows1252("térmica € … ñ"), "t\xE9rmica \x80 \x85 \xF1");
     EXPECT_EQ(SalidaTexto::aWindows1252("Ω"), "?");           // outside the code page
