@@ -35,6 +35,10 @@ private:
 inline void comprobar(bool condicion, const std::string& mensaje) {
     if (!condicion) errorFatal(mensaje);
 }
+// The same for a fixed text, which is turned into a string only when the check fails.
+inline void comprobar(bool condicion, const char* mensaje) {
+    if (!condicion) errorFatal(mensaje);
+}
 // The same with the bare text "Error".
 void comprobarSinMensaje(bool condicion);
 // A failed internal check: it reaches the user with the generic text "Se ha producido un error".
