@@ -79,7 +79,7 @@ class Vista {
 public:
     Vista(const LeerBDL& bdl, const char* tipo, const std::string& nombre)
         : lector_(objetoExigido(bdl, tipo, nombre, "No se encuentra: " + nombre)),
-          contexto_(*lector_, tipo, nombre) {}
+          contexto_(*lector_, tipo) {}
     const LeerBDL& operator*() const { return *lector_; }
     const LeerBDL* operator->() const { return lector_.get(); }
 
@@ -162,11 +162,16 @@ void avisarVentanasReducidas(const LeerBDL& bdl, const IndiceCabeceras::Cabecera
     a.objeto = elemento.nombre;
     a.tipo = elemento.tipo;
     a.clase = Aviso::Clase::VentanasReducidas;
-    a.texto = "sus ventanas (" + texto2f(static_cast<float>(areaVentanas)) +
-              " m2) no caben en el elemento (" + texto2f(static_cast<float>(areaElemento)) +
-              " m2): cada una pierde " +
-              texto2f(static_cast<float>(exceso / static_cast<double>(numVentanas))) +
-              " m2 y el elemento se queda sin \xE1rea";
+    const std::string ventanas = texto2f(static_cast<float>(areaVentanas)) + " m2";
+    const std::string elementoA = texto2f(static_cast<float>(areaElemento)) + " m2";
+    const std::string pierde =
+        texto2f(static_cast<float>(exceso / static_cast<double>(numVentanas))) + " m2";
+    a.texto = numVentanas == 1
+                  ? "su ventana (" + ventanas + ") no cabe en el elemento (" + elementoA +
+                        "): pierde " + pierde
+                  : "sus " + std::to_string(numVentanas) + " ventanas (" + ventanas +
+                        ") no caben en el elemento (" + elementoA + "): cada una pierde " + pierde;
+    a.texto += " y el elemento se queda sin \xE1rea";
     gGlobal2->avisos().anadir(std::move(a));
 }
 } // namespace

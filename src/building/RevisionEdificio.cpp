@@ -206,9 +206,9 @@ void RevisionEdificio::murosQuitados(const std::vector<Elemento*>& antes) {
     for (const Elemento* e : antes) {
         if (std::find(despues.begin(), despues.end(), e) != despues.end()) continue;
         avisar(*e, Aviso::Clase::MuroInteriorQuitado,
-               "el muro interior vertical sale del modelo t\xE9rmico: en su lugar cuentan las "
-               "particiones que se deducen de los suelos de los espacios, con la construcci\xF3n "
-               "de particiones del fichero de valores por defecto" +
+               "el muro interior vertical sale del modelo t\xE9rmico; en su lugar cuentan las "
+               "particiones deducidas de los suelos, con la construcci\xF3n de particiones de "
+               "los valores por defecto" +
                    construccion);
     }
 }

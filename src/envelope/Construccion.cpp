@@ -45,7 +45,7 @@ std::vector<Capa> Construccion::leerCapas(const LeerBDL& construccion,
     construccion.dameCadena("LAYERS =", nombreCapas);
     std::unique_ptr<LeerBDL> capasObj =
         objetoExigido(*gLeerBDL, "LAYERS", nombreCapas, "No se encuentra: " + nombreCapas);
-    const ContextoObjeto enCapas(*capasObj, "LAYERS", nombreCapas);
+    const ContextoObjeto enCapas(*capasObj, "LAYERS");
 
     std::vector<std::string> materiales;
     comprobar(capasObj->dameListaCadenas("MATERIAL", materiales) >= 0, mensajeSinLista);

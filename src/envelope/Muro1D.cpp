@@ -51,7 +51,7 @@ Muro1D::Muro1D(const std::string& n, int nl, const std::vector<float>& a, const 
     comprobar(muro->dameCadena("CONSTRUCTION", nombreConstruccion) >= 0, malDefinida);
     std::unique_ptr<LeerBDL> construccion = objetoExigido(
         *gLeerBDL, "CONSTRUCTION", nombreConstruccion, "No se encuentra: " + nombreConstruccion);
-    const ContextoObjeto enConstruccion(*construccion, "CONSTRUCTION", nombreConstruccion);
+    const ContextoObjeto enConstruccion(*construccion, "CONSTRUCTION");
     std::string tipoConstruccion;
     comprobar(construccion->dameCadena(" TYPE ", tipoConstruccion) >= 0, malDefinida);
 

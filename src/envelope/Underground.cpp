@@ -43,7 +43,7 @@ Underground::Underground(const std::string& n, int nl, const std::vector<float>&
               "CONSTRUCTION del muro %s esta mal definida");
     std::unique_ptr<LeerBDL> construccion = objetoExigido(
         *gLeerBDL, "CONSTRUCTION", nombreConstruccion, "No se encuentra: " + nombreConstruccion);
-    const ContextoObjeto enConstruccion(*construccion, "CONSTRUCTION", nombreConstruccion);
+    const ContextoObjeto enConstruccion(*construccion, "CONSTRUCTION");
     const std::string malDefinido = "CONSTRUCTION mal definido: " + nombreConstruccion;
     std::string tipoConstruccion;
     comprobar(construccion->dameCadena(" TYPE ", tipoConstruccion) >= 0, malDefinido);

@@ -101,7 +101,7 @@ void Ventana::leerVidrio(const LeerBDL& ventana, float parametroSolar) {
               "Ventana mal definida, falta clave GLASS-TYPE");
     std::unique_ptr<LeerBDL> tipoVidrio =
         objetoExigido(*gLeerBDL, "GLASS-TYPE", nombreVidrio, "No se encuentra: " + nombreVidrio);
-    const ContextoObjeto enVidrio(*tipoVidrio, "GLASS-TYPE", nombreVidrio);
+    const ContextoObjeto enVidrio(*tipoVidrio, "GLASS-TYPE");
     std::string clase;
     comprobar(tipoVidrio->dameCadena(" TYPE ", clase) >= 0,
               "GLASS-TYPE mal definido, falta clave obligatoria TYPE");

@@ -22,8 +22,8 @@ const Descripcion kDescripciones[] = {
     {"MATERIAL", "el material"},
     {"GLASS-TYPE", "el tipo de vidrio"},
     {"WINDOW", "la ventana"},
-    {"SPACE-CONDITIONS", "las condiciones de uso"},
-    {"SYSTEM-CONDITIONS", "las condiciones del sistema"},
+    {"SPACE-CONDITIONS", "el objeto de condiciones de uso"},
+    {"SYSTEM-CONDITIONS", "el objeto de condiciones del sistema"},
     {"FUNCTION", "la funci\xF3n"},
     {"THERMAL-BRIDGE", "el puente t\xE9rmico"},
     {"DAY-SCHEDULE-PD", "el horario diario"},
@@ -37,10 +37,10 @@ const Descripcion kDescripciones[] = {
 
 } // namespace
 
-ContextoObjeto::ContextoObjeto(const LeerBDL& vista, const char* tipo, std::string nombre)
+ContextoObjeto::ContextoObjeto(const LeerBDL& vista, const char* tipo)
     : pila_(gGlobal2 ? &gGlobal2->pilaObjetos() : nullptr),
       excepciones_(std::uncaught_exceptions()) {
-    if (pila_) pila_->entrar(&vista, tipo, std::move(nombre));
+    if (pila_) pila_->entrar(&vista, tipo);
 }
 
 ContextoObjeto::~ContextoObjeto() {
@@ -69,7 +69,7 @@ Lugar lugarEnObjetoActual(const std::string& texto) {
     if (!m || !m->vista || !m->vista->texto()) return Lugar();
     const LeerBDL& v = *m->vista;
     // After the header's name, within the object's own text.
-    const int desde = static_cast<int>(m->nombre.size());
+    const int desde = static_cast<int>(PilaObjetos::nombre(v).size());
     int p = texto.empty() ? 0 : v.buscar(texto, desde);
     if (p <= 0 || p >= v.longitudPropia()) p = 0;
     return v.lugar(p);

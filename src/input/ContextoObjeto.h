@@ -12,7 +12,8 @@ class PilaObjetos;
 // fatal error raised while it is built says which object it was. Without a hub it does nothing.
 class ContextoObjeto {
 public:
-    ContextoObjeto(const LeerBDL& vista, const char* tipo, std::string nombre);
+    // The view of an object as LeerBDL::objeto cuts it (its text begins with the header).
+    ContextoObjeto(const LeerBDL& vista, const char* tipo);
     ~ContextoObjeto();
     ContextoObjeto(const ContextoObjeto&) = delete;
     ContextoObjeto& operator=(const ContextoObjeto&) = delete;

@@ -138,12 +138,12 @@ void Global2::cerrarSinVeredicto(const std::string& mensaje) {
 }
 
 void Global2::cerrarFicheros() {
-    cerrar(errorLog_, "Error.log", rutaErrorLog_, "lo que falte no queda en \xE9l");
-    cerrar(resultados_, kResultados, rutaResultados, "el veredicto no ha quedado escrito");
+    cerrar(errorLog_, "Error.log (" + rutaErrorLog_ + ")", "lo que falte no queda en \xE9l");
+    cerrar(resultados_, std::string(kResultados) + " " + rutaResultados,
+           "el veredicto no ha quedado escrito");
 }
 
-void Global2::cerrar(std::FILE*& f, const std::string& que, const std::string& ruta,
-                     const char* consecuencia) {
+void Global2::cerrar(std::FILE*& f, const std::string& fichero, const char* consecuencia) {
     if (!f) return;
     bool fallo = std::ferror(f) != 0;
     int e = errno;
@@ -153,6 +153,6 @@ void Global2::cerrar(std::FILE*& f, const std::string& que, const std::string& r
     }
     f = nullptr;
     if (fallo)
-        notas_.push_back("envolvente: aviso: no se ha podido escribir " + que + " " + ruta + ": " +
+        notas_.push_back("envolvente: aviso: no se ha podido escribir " + fichero + ": " +
                          motivo(e) + "; " + consecuencia);
 }

@@ -88,8 +88,7 @@ private:
     void abrirFicheros();
     void anotarTipoEdificio(const LeerBDL& bdl);
     // Closes a file; a write that failed on the way is noted.
-    void cerrar(std::FILE*& f, const std::string& que, const std::string& ruta,
-                const char* consecuencia);
+    void cerrar(std::FILE*& f, const std::string& fichero, const char* consecuencia);
 
     bool activo_ = true; // false once the run has ended, with or without a verdict
     bool revision_ = false;

@@ -144,6 +144,28 @@ struct Tramo {
     int local, origen, longitud;
 };
 
+// The pieces of a sub-reader: nearly always one or two (an object and its type defaults), kept
+// without an allocation of their own; more go to a vector.
+class ListaTramos {
+public:
+    void push_back(const Tramo& t) {
+        if (n_ < 2)
+            fijos_[n_] = t;
+        else
+            resto_.push_back(t);
+        ++n_;
+    }
+    bool empty() const { return n_ == 0; }
+    int size() const { return n_; }
+    const Tramo& operator[](int i) const { return i < 2 ? fijos_[i] : resto_[i - 2]; }
+    const Tramo& back() const { return (*this)[n_ - 1]; }
+
+private:
+    Tramo fijos_[2] = {};
+    int n_ = 0;
+    std::vector<Tramo> resto_;
+};
+
 // The index of object headers, built once per reader on the first object query. Every answer
 // it gives is the one the plain search gives; it only avoids rescanning the text.
 struct LeerBDL::Indice {
@@ -178,7 +200,7 @@ struct LeerBDL::Impl {
     // Where the text comes from: the origin, and the pieces of it when this is a sub-reader
     // (none: a position of the text is a position of the origin's).
     std::shared_ptr<Origen> origen;
-    std::vector<Tramo> tramos;
+    ListaTramos tramos;
     std::string tipoObjeto, nombreObjeto; // of a watched sub-reader cut by objeto
     int propia = -1;                      // length of an object's own text; -1: the whole
 
@@ -186,19 +208,22 @@ struct LeerBDL::Impl {
     int enOrigen(int pos) const {
         if (!origen) return -1;
         if (tramos.empty()) return pos;
-        for (const Tramo& tr : tramos)
+        for (int i = 0; i < tramos.size(); ++i) {
+            const Tramo& tr = tramos[i];
             if (pos >= tr.local && pos < tr.local + tr.longitud) return tr.origen + pos - tr.local;
+        }
         const Tramo& u = tramos.back();
         return pos == u.local + u.longitud ? u.origen + u.longitud : -1;
     }
     // The pieces of the origin that [desde, desde + n) of this text come from, appended to a
     // sub-reader's pieces from its position `destino` on.
-    void tramosDe(int desde, int n, int destino, std::vector<Tramo>& salida) const {
+    void tramosDe(int desde, int n, int destino, ListaTramos& salida) const {
         if (tramos.empty()) {
             if (n > 0) salida.push_back({destino, desde, n});
             return;
         }
-        for (const Tramo& tr : tramos) {
+        for (int i = 0; i < tramos.size(); ++i) {
+            const Tramo& tr = tramos[i];
             int a = std::max(desde, tr.local), b = std::min(desde + n, tr.local + tr.longitud);
             if (a < b) salida.push_back({destino + a - desde, tr.origen + a - tr.local, b - a});
         }
@@ -579,7 +604,6 @@ std::unique_ptr<LeerBDL> LeerBDL::objeto(const LeerBDL& padre, const std::string
     hijo.propia = propia;
     if (im.origen) {
         im.heredar(hijo);
-        hijo.tramos.reserve(2);
         im.tramosDe(q, propia, 0, hijo.tramos);
         if (def)
             im.tramosDe(def->posicion, static_cast<int>(def->texto.size()), propia, hijo.tramos);

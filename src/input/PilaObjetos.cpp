@@ -1,9 +1,18 @@
 #include "input/PilaObjetos.h"
 
+#include <cstring>
+
 #include "input/LeerBDL.h"
 
-void PilaObjetos::entrar(const LeerBDL* vista, const char* tipo, std::string nombre) {
-    marcos_.push_back(Marco{vista, tipo, std::move(nombre)});
+void PilaObjetos::entrar(const LeerBDL* vista, const char* tipo) {
+    marcos_.push_back(Marco{vista, tipo});
+}
+
+std::string PilaObjetos::nombre(const LeerBDL& vista) {
+    const char* t = vista.texto();
+    if (!t || t[0] != '"') return "";
+    const char* cierre = std::strchr(t + 1, '"');
+    return cierre ? std::string(t, cierre + 1) : std::string(t);
 }
 
 void PilaObjetos::salir(bool porError) {
@@ -12,7 +21,8 @@ void PilaObjetos::salir(bool porError) {
         copiada_ = true;
         copia_.clear();
         for (const Marco& m : marcos_)
-            copia_.push_back(MarcoCopiado{m.tipo, m.nombre, m.vista ? m.vista->lugar(0) : Lugar()});
+            copia_.push_back(MarcoCopiado{m.tipo, m.vista ? nombre(*m.vista) : std::string(),
+                                          m.vista ? m.vista->lugar(0) : Lugar()});
     }
     marcos_.pop_back();
 }

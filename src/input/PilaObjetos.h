@@ -12,11 +12,11 @@ class LeerBDL;
 // it happened. When an error first unwinds through it, the stack is copied as it was then.
 class PilaObjetos {
 public:
-    // An object being built: the view it is read through, its type keyword and its name.
+    // An object being built: the view it is read through (which begins with its header, so
+    // with its name) and its type keyword.
     struct Marco {
         const LeerBDL* vista;
         const char* tipo;
-        std::string nombre;
     };
     // An object of the copy taken at the error, with the place of its header.
     struct MarcoCopiado {
@@ -24,7 +24,7 @@ public:
         Lugar lugar;
     };
 
-    void entrar(const LeerBDL* vista, const char* tipo, std::string nombre);
+    void entrar(const LeerBDL* vista, const char* tipo);
     // Leaves the innermost object; by an error, the first time, after copying the stack.
     void salir(bool porError);
     const Marco* actual() const { return marcos_.empty() ? nullptr : &marcos_.back(); }
@@ -36,6 +36,8 @@ public:
     // object and the one it was being built for, and the error's detail. Empty when nothing is
     // known.
     static std::string explicar(const ErrorFatal& error, const std::vector<MarcoCopiado>& marcos);
+    // The name, with its quotes, that an object's view begins with.
+    static std::string nombre(const LeerBDL& vista);
 
 private:
     std::vector<Marco> marcos_;

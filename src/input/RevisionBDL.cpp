@@ -24,7 +24,12 @@ std::string lineaDe(const Lugar& l) {
 RevisionBDL::RevisionBDL(const LeerBDL& bdl, std::vector<std::string> tiposLeidos, Avisos& avisos)
     : bdl_(bdl), tiposLeidos_(std::move(tiposLeidos)), avisos_(avisos),
       indice_(bdl.texto(), bdl.texto() ? bdl.longitud() : 0),
-      ficheroEdificio_(bdl.texto() ? bdl.lugar(0).fichero : "") {}
+      ficheroEdificio_(bdl.texto() ? bdl.lugar(0).fichero : "") {
+    // Every "..", overlapping ones included, so that the end of an object is a binary search.
+    const char* t = bdl.texto();
+    for (int i = 0; t && i + 1 < bdl.longitud(); ++i)
+        if (t[i] == '.' && t[i + 1] == '.') cierres_.push_back(i);
+}
 
 void RevisionBDL::ejecutar() {
     if (!bdl_.texto()) return;
@@ -56,8 +61,9 @@ void RevisionBDL::avisar(int posicion, const IndiceCabeceras::Cabecera* objeto, 
 }
 
 int RevisionBDL::finObjeto(const IndiceCabeceras::Cabecera& c) const {
-    int f = bdl_.buscar("..", c.posicion + static_cast<int>(c.nombre.size()));
-    return f > 0 ? f : bdl_.longitud();
+    const int desde = c.posicion + static_cast<int>(c.nombre.size());
+    auto f = std::lower_bound(cierres_.begin(), cierres_.end(), desde);
+    return f == cierres_.end() ? bdl_.longitud() : *f;
 }
 
 void RevisionBDL::tiposNoLeidos() {
@@ -92,26 +98,27 @@ void RevisionBDL::clavesRepetidas() {
         int fin = finObjeto(cab[i]);
         if (i + 1 < cab.size()) fin = std::min(fin, cab[i + 1].posicion);
         std::unordered_map<std::string, int> primera;
-        for (int p = cab[i].posicion + static_cast<int>(cab[i].nombre.size()); p < fin;) {
-            while (p < fin && TextoBDL::esBlanco(t[p])) ++p;
-            int a, b;
-            TextoBDL::palabra(t, n, p, a, b);
-            if (b > fin) b = fin;
-            if (b > a && t[a] != '"' && !TextoBDL::entreComillas(t, a)) {
-                // A key: the word is followed by "=" (written apart or joined to it).
-                std::string k(t + a, t + b);
-                std::size_t igual = k.find('=');
-                if (igual != std::string::npos) k.resize(igual);
-                if (!k.empty() && TextoBDL::esAsignacion(t, n, a, static_cast<int>(k.size()))) {
-                    auto [it, nueva] = primera.emplace(k, a);
-                    if (!nueva)
-                        avisar(a, &cab[i], Aviso::Clase::ClaveRepetida,
-                               "la clave " + k + " se repite (ya est\xE1 en la " +
-                                   lineaDe(bdl_.lugar(it->second)) + "): vale la primera, " + k +
-                                   " = " + TextoBDL::valorTras(t, n, it->second));
-                }
-            }
-            p = b + 1;
+        // One pass over the object, the quotes of each line counted on the way.
+        bool entreComillas = false;
+        for (int p = cab[i].posicion + static_cast<int>(cab[i].nombre.size()); p < fin; ++p) {
+            if (t[p] == '\n') entreComillas = false;
+            if (t[p] == '"') entreComillas = !entreComillas;
+            if (entreComillas || TextoBDL::esBlanco(t[p]) || t[p] == '"' ||
+                !TextoBDL::esBlanco(t[p - 1]))
+                continue;
+            // A word: a key when "=" follows it (written apart or joined to it).
+            int b = p;
+            while (b < fin && !TextoBDL::esBlanco(t[b]) && t[b] != '=' && t[b] != '"') ++b;
+            int j = b;
+            while (j < fin && t[j] == ' ') ++j;
+            if (b == p || j >= fin || t[j] != '=') continue;
+            std::string k(t + p, t + b);
+            auto [it, nueva] = primera.emplace(k, p);
+            if (!nueva)
+                avisar(p, &cab[i], Aviso::Clase::ClaveRepetida,
+                       "la clave " + k + " se repite (ya est\xE1 en la " +
+                           lineaDe(bdl_.lugar(it->second)) + "): vale la primera, " + k + " = " +
+                           TextoBDL::valorTras(t, n, it->second));
         }
     }
 }

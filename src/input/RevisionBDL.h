@@ -43,4 +43,5 @@ private:
     Avisos& avisos_;
     IndiceCabeceras indice_;
     std::string ficheroEdificio_;
+    std::vector<int> cierres_; // positions of every ".."
 };

@@ -5,8 +5,11 @@
 namespace TextoBDL {
 
 namespace {
-// How far back a header is looked for: far beyond any real object.
+// How far back a header is looked for (lines and characters), and how far back on a line its
+// quotes are counted: far beyond any real object or line, and a bound on hostile ones.
 constexpr int kLineasAtras = 5000;
+constexpr int kCaracteresAtras = 200000;
+constexpr int kAtrasComillas = 4096;
 constexpr std::size_t kLargoValor = 40;
 
 bool finDePalabra(char c) {
@@ -20,7 +23,7 @@ bool esBlanco(char c) {
 
 bool entreComillas(const char* t, int p) {
     int comillas = 0;
-    for (int i = p - 1; i >= 0 && t[i] != '\n'; --i)
+    for (int i = p - 1; i >= 0 && i >= p - kAtrasComillas && t[i] != '\n'; --i)
         if (t[i] == '"') ++comillas;
     return comillas % 2 == 1;
 }
@@ -82,7 +85,8 @@ bool cabeceraQueContiene(const char* t, int longitud, int p, std::string& nombre
                          int& posicion) {
     // Line by line back from p: [inicio, fin) is the part of each line before p.
     int fin = p;
-    for (int lineas = 0; lineas < kLineasAtras && fin >= 0; ++lineas) {
+    for (int lineas = 0; lineas < kLineasAtras && fin >= 0 && p - fin < kCaracteresAtras;
+         ++lineas) {
         int inicio = fin;
         while (inicio > 0 && t[inicio - 1] != '\n') --inicio;
         if (esCabecera(t, longitud, inicio, nombre, tipo)) {

@@ -6,7 +6,8 @@
 namespace TextoBDL {
 
 bool esBlanco(char c);
-// Whether position p stands between double quotes on its line.
+// Whether position p stands between double quotes on its line (counted over at most a few
+// thousand characters back).
 bool entreComillas(const char* t, int p);
 // Whether the n characters at position p are a key in its own assignment: a whole word, not
 // between quotes, followed by "=".
