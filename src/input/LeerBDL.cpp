@@ -95,6 +95,8 @@ bool tieneFinPalabra(const std::string& t) {
 
 } // namespace
 
+namespace {
+
 // Where the text of a family of readers (a loaded reader and the sub-readers cut from it) comes
 // from: the files it was loaded from and where each starts. The line of a position is the count
 // of line ends before it in its file, plus one; the positions of the line ends are gathered once,
@@ -165,6 +167,8 @@ private:
     int n_ = 0;
     std::vector<Tramo> resto_;
 };
+
+} // namespace
 
 // The index of object headers, built once per reader on the first object query. Every answer
 // it gives is the one the plain search gives; it only avoids rescanning the text.

@@ -52,6 +52,7 @@ struct Parametros : ::testing::Test {
     DirectorioTemporal dir;
     std::unique_ptr<HubDePrueba> hub;
     Global2& leer(const std::string& bdl) {
+        hub.reset(); // the hub it replaces restores the run globals first
         hub = std::make_unique<HubDePrueba>(dir.fichero("Error.log"));
         hub->ponerDefectos(std::make_unique<ValoresPorDefecto>(
             dir.escribir("defectos.inp", "\nNUM-HORAS = 100\nNO-HABITABLES = ( \"X\" )\n")));
