@@ -80,11 +80,13 @@ void RevisionBDL::objetosSinCierre() {
         if (i + 1 < cab.size() && fin < cab[i + 1].posicion) continue;
         if (i + 1 == cab.size() && fin < bdl_.longitud()) continue;
         std::string texto = "el objeto no se cierra con \"..\"";
-        if (i + 1 < cab.size())
+        if (i + 1 < cab.size()) {
+            const Lugar aqui = bdl_.lugar(cab[i].posicion);
+            const Lugar siguiente = bdl_.lugar(cab[i + 1].posicion);
             texto += " antes de " + cab[i + 1].nombre + " (" + cab[i + 1].tipo + ", " +
-                     lineaDe(bdl_.lugar(cab[i + 1].posicion)) +
+                     (siguiente.fichero == aqui.fichero ? lineaDe(siguiente) : siguiente.texto()) +
                      "): las claves que no tiene se buscan en el texto que sigue";
-        else
+        } else
             texto += ": sus claves se buscan hasta el final del texto";
         avisar(cab[i].posicion, &cab[i], Aviso::Clase::SinCierre, std::move(texto));
     }
