@@ -33,13 +33,4 @@ TEST(Redondeo, DecimalesConElProductoEnFloat) {
     EXPECT_FLOAT_EQ(redondearDecimales(12.34f, 0), 12.0f);
 }
 
-TEST(Redondeo, Acotar) {
-    const float casos[][2] = {{-5.0f, 0.0f}, {0.5f, 0.5f}, {150.0f, 100.0f}};
-    for (const auto& c : casos) {
-        float v = c[0];
-        acotar(v, 0.0f, 100.0f);
-        EXPECT_EQ(v, c[1]);
-    }
-}
-
 } // namespace

@@ -118,16 +118,4 @@ TEST_F(Defectos, PuentesTermicosEnOrdenConSetDefault) {
     EXPECT_EQ(b.nombre + b.tipo + " " + b.particion, "\"FORJADO\"SLAB BOTH");
 }
 
-TEST_F(Defectos, PersianasSoloConSuClave) {
-    auto sin = leer(kNoHabitables);
-    EXPECT_EQ(sin->automaticShutter, "NO");
-    EXPECT_EQ(std::make_pair(sin->shutterPercentage.valor, sin->shutterConductanceFactor.valor),
-              std::make_pair(0.0f, 1.0f));
-    auto d = leer(kNoHabitables + " AUTOMATIC-SHUTTER = YES\n SHUTTER-PERCENTAGE = 40\n");
-    EXPECT_EQ(d->automaticShutter, "YES");
-    EXPECT_EQ(d->shutterPercentage.valor, 40.0f);
-    EXPECT_FALSE(d->shutterConductanceFactor.presente ||
-                 d->shutterTransmittanceMultiplierSummer.presente);
-}
-
 } // namespace
