@@ -1,6 +1,7 @@
 #include "climate/Meteo.h"
 
 #include <cerrno>
+#include <charconv>
 #include <climits>
 #include <cmath>
 #include <cstdint>
@@ -47,12 +48,46 @@ bool leerEn(std::ifstream& f, long posicion, unsigned char* destino, int n) {
     return f.gcount() == n;
 }
 
+// White space as "%d" and "%f" skip it in the C locale.
+bool esBlanco(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+bool esDigito(char c) {
+    return static_cast<unsigned char>(c - '0') < 10;
+}
+
+// Powers of ten that a 32-bit float holds exactly.
+constexpr float kPotencias10[11] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f,
+                                    1e6f, 1e7f, 1e8f, 1e9f, 1e10f};
+
 // Sequential scanning of white-space separated numbers from a text line, in the manner of
 // "%d" and "%f". Non-finite numbers count as unreadable.
+//
+// The numbers of a climate file are short decimals without exponent ("-12", "3.25",
+// "0.0041081"). One of at most 2^24 as an integer of its digits, with at most ten of them after
+// the point, is the exact quotient of two floats, so one float division gives it correctly
+// rounded, as strtof does (Clinger's fast path); an integer of at most nine digits is what strtol
+// reads. Other plain decimal numbers ("1e-3", "3.14159265") go to std::from_chars, which rounds
+// as strtof does too, and anything else (a leading '+', hexadecimal, "inf", "nan", a value out
+// of range) to strtof and strtol themselves: the texts accepted and every value read are those
+// of the C library, only several times faster.
 class Campos {
 public:
-    explicit Campos(const char* texto) : p_(texto) {}
+    explicit Campos(const std::string& texto)
+        : p_(texto.c_str()), fin_(texto.c_str() + texto.size()) {}
+
     bool entero(int& v) {
+        const char* q = blancos();
+        const bool negativo = q < fin_ && *q == '-';
+        const char* c = q + negativo;
+        int n = 0;
+        const char* r = c;
+        for (; r < fin_ && esDigito(*r) && r - c < 9; ++r) n = n * 10 + (*r - '0');
+        if (r > c && !(r < fin_ && esDigito(*r))) {
+            p_ = r;
+            v = negativo ? -n : n;
+            return true;
+        }
         char* fin;
         errno = 0;
         long x = std::strtol(p_, &fin, 10);
@@ -62,7 +97,19 @@ public:
         v = static_cast<int>(x);
         return true;
     }
+
     bool real(float& v) {
+        const char* q = blancos();
+        if (decimalCorto(q, v)) return true;
+        if (decimalLlano(q)) {
+            float x;
+            auto [ptr, ec] = std::from_chars(q, fin_, x);
+            if (ec == std::errc() && std::isfinite(x)) {
+                p_ = ptr;
+                v = x;
+                return true;
+            }
+        }
         char* fin;
         float x = std::strtof(p_, &fin);
         if (fin == p_) return false;
@@ -73,7 +120,43 @@ public:
     }
 
 private:
+    const char* blancos() const {
+        const char* q = p_;
+        while (q < fin_ && esBlanco(*q)) ++q;
+        return q;
+    }
+
+    // [-]digits[.digits] with the limits above, not followed by an exponent or a hexadecimal
+    // 'x'; its value in v and the scan past it.
+    bool decimalCorto(const char* q, float& v) {
+        const bool negativo = q < fin_ && *q == '-';
+        const char* c = q + negativo;
+        std::uint64_t n = 0;
+        const char* r = c;
+        for (; r < fin_ && esDigito(*r); ++r) n = n * 10 + static_cast<unsigned>(*r - '0');
+        const char* entera = r;
+        if (r < fin_ && *r == '.')
+            for (++r; r < fin_ && esDigito(*r); ++r) n = n * 10 + static_cast<unsigned>(*r - '0');
+        const long cifras = (r - c) - (entera < r ? 1 : 0);
+        const long decimales = entera < r ? r - entera - 1 : 0;
+        if (cifras == 0 || cifras > 19 || decimales > 10 || n > (1u << 24)) return false;
+        if (r < fin_ && (*r == 'e' || *r == 'E' || *r == 'x' || *r == 'X')) return false;
+        const float x = static_cast<float>(n) / kPotencias10[decimales];
+        v = negativo ? -x : x;
+        p_ = r;
+        return true;
+    }
+
+    // A decimal number that std::from_chars reads as strtof does: an optional '-', then a digit
+    // or a point and a digit, and not hexadecimal.
+    bool decimalLlano(const char* q) const {
+        const char* c = q < fin_ && *q == '-' ? q + 1 : q;
+        if (c == fin_) return false;
+        if (esDigito(*c)) return !(*c == '0' && c + 1 < fin_ && (c[1] == 'x' || c[1] == 'X'));
+        return *c == '.' && c + 1 < fin_ && esDigito(c[1]);
+    }
     const char* p_;
+    const char* fin_;
 };
 
 } // namespace
@@ -110,10 +193,10 @@ void Meteo::leerTexto(const std::string& fichero) {
     std::string linea;
     if (std::getline(clima_, linea) && std::getline(clima_, linea)) {
         float lat;
-        if (Campos(linea.c_str()).real(lat)) latitud = lat;
+        if (Campos(linea).real(lat)) latitud = lat;
         CorrienteAire aire;
         for (int h = 0; h < kHoras && std::getline(clima_, linea); ++h) {
-            Campos c(linea.c_str());
+            Campos c(linea);
             int mes, dia, hora;
             float v[10];
             bool completa = c.entero(mes) && c.entero(dia) && c.entero(hora);

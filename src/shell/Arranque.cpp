@@ -5,6 +5,7 @@
 
 #include "base/ErrorFatal.h"
 #include "shell/Consola.h"
+#include "shell/SalidaTexto.h"
 #include "shell/TPrincipal.h"
 
 std::vector<std::string> Arranque::dividir(const std::string& linea) {
@@ -31,6 +32,11 @@ std::vector<std::string> Arranque::argumentos(const std::vector<std::string>& to
 }
 
 int Arranque::ejecutar(const std::string& linea, const std::string& ejecutable) {
+    return ejecutar(linea, ejecutable, OpcionesEjecucion());
+}
+
+int Arranque::ejecutar(const std::string& linea, const std::string& ejecutable,
+                       const OpcionesEjecucion& opciones) {
     if (std::FILE* log = std::fopen("parametrosVALMOR.log", "w")) {
         std::fputs(linea.c_str(), log);
         std::fputc('\n', log);
@@ -38,15 +44,7 @@ int Arranque::ejecutar(const std::string& linea, const std::string& ejecutable) 
     }
     if (linea.empty()) return 0;
     if (linea == "--help" || linea == "-h") {
-        std::printf("Uso: envolvente EDIFICIO,CLIMA,ZONA,RESULTADOS,LIMITES[,DEFECTOS]\n"
-                    "  EDIFICIO    fichero de descripcion del edificio (BDL)\n"
-                    "  CLIMA       fichero climatico (texto, o binario DOE-2 con sufijo .bin)\n"
-                    "  ZONA        zona climatica (p. ej. D3, o 1-7 fuera de Espana)\n"
-                    "  RESULTADOS  fichero de resultados; Error.log se escribe a su lado\n"
-                    "  LIMITES     fichero de valores limite; su directorio es el de biblioteca\n"
-                    "  DEFECTOS    fichero de valores por defecto (defectos.inp) del directorio de "
-                    "biblioteca\n"
-                    "Codigos de salida: 0 ejecucion normal, 3 error fatal.\n");
+        SalidaTexto::escribir(stdout, Opciones::textoAyuda());
         return 0;
     }
     if (linea == "--version") {
@@ -55,6 +53,8 @@ int Arranque::ejecutar(const std::string& linea, const std::string& ejecutable) 
     }
     std::vector<std::string> args = argumentos(dividir(linea));
     TPrincipal principal(ejecutable);
+    if (opciones.silencioso) principal.ocultarProgreso();
+    // The report (opciones.informe) and the review (opciones.revisar) join the run here.
     principal.PonerArgumentos(args[0], args[1], args[2], args[3], args[4], args[5]);
     // A fatal error is reported here: its message on standard error and at the end of the error
     // log, the files closed without a verdict. Any other failure is reported the same way.

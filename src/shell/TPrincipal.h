@@ -22,6 +22,8 @@ public:
     void PonerArgumentos(const std::string& bdl, const std::string& clima, const std::string& zona,
                          const std::string& resultados, const std::string& limites,
                          const std::string& defectos);
+    // No progress display, even on a terminal.
+    void ocultarProgreso() { visible_ = false; }
     // Runs one complete calculation: read, build, check, report. A fatal error unwinds as
     // ErrorFatal before the verdict is written.
     void Calcular();

@@ -1,13 +1,6 @@
-#include <string>
+#include "shell/LineaOrdenes.h"
 
-#include "shell/Arranque.h"
-
-// The raw argument string is the executable's arguments joined by single blanks.
+// The command line: options, then the argument string or the six run arguments one by one.
 int main(int argc, char** argv) {
-    std::string linea;
-    for (int i = 1; i < argc; ++i) {
-        if (i > 1) linea += ' ';
-        linea += argv[i];
-    }
-    return Arranque::ejecutar(linea, argc > 0 ? argv[0] : "");
+    return LineaOrdenes::ejecutar(argc, argv);
 }

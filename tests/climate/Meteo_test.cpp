@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
@@ -129,6 +130,126 @@ TEST_F(MeteoTest, LineasMalFormadas) {
     EXPECT_EQ(v.horasLeidas, 1);
     for (int h = 0; h < 4; ++h) EXPECT_EQ(v.temperatura[h], 0.0f) << h;
     EXPECT_FLOAT_EQ(v.temperatura[4], 8.0f);
+}
+
+namespace {
+
+// The C library's reading of one hourly line ("%d%d%d" and ten "%f", non-finite values refused):
+// the ten reals, or false when the line does not hold them.
+bool lineaSegunBibliotecaC(const std::string& linea, float v[10]) {
+    const char* p = linea.c_str();
+    char* fin;
+    for (int i = 0; i < 3; ++i, p = fin)
+        if (std::strtol(p, &fin, 10), fin == p) return false;
+    for (int i = 0; i < 10; ++i, p = fin)
+        if (v[i] = std::strtof(p, &fin), fin == p || !std::isfinite(v[i])) return false;
+    return true;
+}
+
+// Every stored series of an hour against the C library's reading of its line, bit for bit.
+void comprobarComoBibliotecaC(const std::vector<std::string>& lineas, const std::string& ruta) {
+    Meteo m;
+    m.leerClima(ruta);
+    int leidas = 0;
+    for (std::size_t h = 0; h < lineas.size(); ++h) {
+        float v[10];
+        const bool ok = lineaSegunBibliotecaC(lineas[h], v);
+        leidas += ok;
+        const float esperado[] = {v[0], v[2], v[3], v[6], v[7], v[8], v[9]};
+        const float leido[] = {m.temperatura[h],
+                               m.radiacionDirecta[h],
+                               m.radiacionDifusa[h],
+                               m.velocidadViento[h],
+                               m.direccionViento[h],
+                               m.azimut[h],
+                               m.cenit[h]};
+        for (int k = 0; k < 7; ++k) {
+            const float e = ok ? esperado[k] : 0.0f;
+            ASSERT_EQ(std::memcmp(&e, &leido[k], sizeof e), 0)
+                << "linea \"" << lineas[h] << "\" campo " << k << ": " << leido[k] << " en vez de "
+                << e;
+        }
+    }
+    EXPECT_EQ(m.horasLeidas, leidas);
+}
+
+} // namespace
+
+TEST_F(MeteoTest, NumerosLeidosComoLaBibliotecaC) {
+    // Texts at the edges of the fast readers: signs, exponents, hexadecimal, rounding at 2^24,
+    // many digits, under- and overflow, glued or broken numbers, odd white space.
+    const std::vector<std::string> reales = {"+3.5",
+                                             "-0",
+                                             "-0.0",
+                                             "\t\v7",
+                                             "0x1p3",
+                                             "0X10",
+                                             "1e-3",
+                                             "1E+2",
+                                             "3.",
+                                             ".5",
+                                             "-.5",
+                                             "-.",
+                                             ".",
+                                             "1e",
+                                             "1e+",
+                                             "00012.50",
+                                             "16777217",
+                                             "16777216.5",
+                                             "33554433",
+                                             "0.1",
+                                             "-273.15",
+                                             "3.4028235e38",
+                                             "3.5e38",
+                                             "1e-45",
+                                             "1e-50",
+                                             "0.00000000001",
+                                             "0.0000000001",
+                                             "123456789.123",
+                                             "2.5abc",
+                                             "1..2",
+                                             "0.30000001192092896",
+                                             "9999999",
+                                             "1234.5678",
+                                             "inf",
+                                             "-nan",
+                                             "infinity",
+                                             "1,5",
+                                             "0.000000000000000000000000000000000000001"};
+    const std::vector<std::string> enteros = {"1",   "+1",  "-1", "01",  "1.5",       "99999999999",
+                                              "0x1", "1e2", "-",  "\r3", "2147483648"};
+    std::vector<std::string> lineas;
+    for (const std::string& r : reales)
+        lineas.push_back("1 1 1 " + r + " 0 " + r + " 2 0.004 0 " + r + " 1 " + r + " " + r);
+    for (const std::string& e : enteros) lineas.push_back(e + " 2 " + e + " 5.5 0 0 0 0 0 0 0 0 0");
+    std::string txt = "Titulo\n41.5\n";
+    for (const std::string& l : lineas) txt += l + "\n";
+    comprobarComoBibliotecaC(lineas, dir.escribir("raros.txt", txt));
+}
+
+TEST_F(MeteoTest, NumerosAlAzarComoLaBibliotecaC) {
+    // A year of random decimals of 1 to 12 digits, with and without point, sign and exponent.
+    unsigned x = 2024u;
+    auto azar = [&x](unsigned n) { return (x = x * 1103515245u + 12345u) / 65536u % n; };
+    auto numero = [&]() {
+        std::string s = azar(4) == 0 ? "-" : "";
+        const unsigned cifras = 1 + azar(12), punto = azar(cifras + 2);
+        for (unsigned i = 0; i < cifras; ++i) {
+            if (i == punto) s += '.';
+            s += static_cast<char>('0' + azar(10));
+        }
+        if (azar(8) == 0) s += "e" + std::to_string(static_cast<int>(azar(40)) - 20);
+        return s;
+    };
+    std::vector<std::string> lineas;
+    std::string txt = "Titulo\n41.5\n";
+    for (int h = 0; h < 8760; ++h) {
+        std::string l = "1 1 1";
+        for (int i = 0; i < 10; ++i) l += " " + numero();
+        lineas.push_back(l);
+        txt += l + "\n";
+    }
+    comprobarComoBibliotecaC(lineas, dir.escribir("azar.txt", txt));
 }
 
 TEST_F(MeteoTest, BinarioDoe2DeAlbuquerqueCoincideConSuEpw) {
