@@ -33,6 +33,20 @@ float CondicionesOperacionales::cuotaConvectiva() {
 }
 
 void CondicionesOperacionales::leer(const LeerBDL* e) {
+    prepararSeriesConstantes(e);
+    leerHorarios(e);
+    leerInfiltracion(e);
+    leerOcupantes(e);
+    leerIluminacion(e);
+    leerEquipos(e);
+    leerRepartoConvectivo(e);
+    leerPonderaciones(e);
+    leerMobiliario(e);
+    leerMetodoInfiltracion(e);
+}
+
+// The constant series: zero, the 0.5 humidity and the set temperature of every hour.
+void CondicionesOperacionales::prepararSeriesConstantes(const LeerBDL* e) {
     const int n = gGlobal2->horas > 0 ? gGlobal2->horas : 0;
     cero_ = reservarReales(n);
     humedadDefecto_ = reservarReales(n);
@@ -42,22 +56,29 @@ void CondicionesOperacionales::leer(const LeerBDL* e) {
     real(e, "TEMPERATURE", t);
     temperatura = reservarReales(n);
     for (float& v : temperatura) v = t;
+}
 
+void CondicionesOperacionales::leerHorarios(const LeerBDL* e) {
     humedad = horario(e, "RH-SCHEDULE", humedadDefecto_.data());
     horarioInfiltracion = horario(e, "INF-SCHEDULE", cero_.data());
     horarioOcupantes = horario(e, "PEOPLE-SCHEDULE", cero_.data());
     horarioIluminacion = horario(e, "LIGHTING-SCHEDULE", cero_.data());
     horarioEquipos = horario(e, "EQUIP-SCHEDULE", cero_.data());
+}
 
+// A flow per area, else air changes per hour, else no infiltration.
+void CondicionesOperacionales::leerInfiltracion(const LeerBDL* e) {
     if (real(e, "INF-FLOW/AREA", infiltracion))
         infiltracionRenovaciones = false;
     else if (real(e, "AIR-CHANGES/HR", infiltracion))
         infiltracionRenovaciones = true;
     else
         infiltracion = 0.0f;
+}
 
-    // People: a number of people is turned into an area per person (no people when it is not
-    // positive); without either key there are no people.
+// People: a number of people is turned into an area per person (no people when it is not
+// positive); without either key there are no people.
+void CondicionesOperacionales::leerOcupantes(const LeerBDL* e) {
     float numero = 0.0f;
     if (real(e, "NUMBER-OF-PEOPLE", numero)) {
         ocupantesPorNumero = true;
@@ -68,7 +89,11 @@ void CondicionesOperacionales::leer(const LeerBDL* e) {
     }
     real(e, "PEOPLE-HG-LAT", calorLatentePersona);
     if (!real(e, "PEOPLE-HG-SENS", calorSensiblePersona)) horarioOcupantes = cero_.data();
+}
 
+// A power in kW, else in W per m2; recessed fluorescent fittings (REC-FLUOR-RV, -RSV) count
+// at 80 %.
+void CondicionesOperacionales::leerIluminacion(const LeerBDL* e) {
     float kw = 0.0f;
     if (real(e, "LIGHTING-KW", kw)) {
         iluminacionKW = true;
@@ -79,8 +104,12 @@ void CondicionesOperacionales::leer(const LeerBDL* e) {
     palabra(e, "LIGHTING-TYPE", tipoIluminacion);
     if (tipoIluminacion == "REC-FLUOR-RV" || tipoIluminacion == "REC-FLUOR-RSV")
         potenciaIluminacion *= 0.8f;
+}
 
-    kw = 0.0f;
+// A power in kW, else in W per m2, and its sensible and latent fractions (all sensible without
+// a latent key).
+void CondicionesOperacionales::leerEquipos(const LeerBDL* e) {
+    float kw = 0.0f;
     if (real(e, "EQUIPMENT-KW", kw)) {
         equiposKW = true;
         potenciaEquipos = 0.001f * kw;
@@ -94,18 +123,21 @@ void CondicionesOperacionales::leer(const LeerBDL* e) {
     if (!real(e, "EQUIP-LATENT", latente)) fraccionSensibleEquipos = 1.0f;
     if (fraccionSensibleEquipos > 1.0f) fraccionSensibleEquipos = 1.0f;
     fraccionLatenteEquipos = 1.0f - fraccionSensibleEquipos;
+}
 
-    // The defaults' film coefficients are asked for only when a split is missing.
+// The defaults' film coefficients are asked for only when a split is missing.
+void CondicionesOperacionales::leerRepartoConvectivo(const LeerBDL* e) {
     const bool hayOcupantes = real(e, "PEOPLE-SPLIT-CR", repartoOcupantes);
     const bool hayIluminacion = real(e, "LIGHTING-SPLIT-CR", repartoIluminacion);
     const bool hayEquipos = real(e, "EQUIPMENT-SPLIT-CR", repartoEquipos);
-    if (!hayOcupantes || !hayIluminacion || !hayEquipos) {
-        const float cuota = cuotaConvectiva();
-        if (!hayOcupantes) repartoOcupantes = cuota;
-        if (!hayIluminacion) repartoIluminacion = cuota;
-        if (!hayEquipos) repartoEquipos = cuota;
-    }
+    if (hayOcupantes && hayIluminacion && hayEquipos) return;
+    const float cuota = cuotaConvectiva();
+    if (!hayOcupantes) repartoOcupantes = cuota;
+    if (!hayIluminacion) repartoIluminacion = cuota;
+    if (!hayEquipos) repartoEquipos = cuota;
+}
 
+void CondicionesOperacionales::leerPonderaciones(const LeerBDL* e) {
     if (!real(e, "PEAK-LOAD-SOURCE-W", ponderacionCalefaccion) &&
         !real(e, "HEATING-PONDERATION", ponderacionCalefaccion))
         ponderacionCalefaccion = 1.0f;
@@ -113,14 +145,19 @@ void CondicionesOperacionales::leer(const LeerBDL* e) {
         !real(e, "COOLING-PONDERATION", ponderacionRefrigeracion))
         ponderacionRefrigeracion = 1.0f;
     real(e, "FRACCION-SOLAR-SUELO", fraccionSolarSuelo);
-    // Furniture is not used by the requirements check: a defaults file without it gives 0.
+}
+
+// Furniture is not used by the requirements check: a defaults file without it gives 0.
+void CondicionesOperacionales::leerMobiliario(const LeerBDL* e) {
     if (!real(e, "FURN-FRACTION", fraccionMobiliario))
         fraccionMobiliario =
             gDefectos && gDefectos->furnFraction.presente ? gDefectos->furnFraction.valor : 0.0f;
     if (!real(e, "FURN-WEIGHT", pesoMobiliario))
         pesoMobiliario =
             gDefectos && gDefectos->furnWeight.presente ? gDefectos->furnWeight.valor : 0.0f;
+}
 
+void CondicionesOperacionales::leerMetodoInfiltracion(const LeerBDL* e) {
     std::string metodo;
     metodoInfiltracion = 2;
     if (palabra(e, "INF-METHOD", metodo)) {

@@ -67,7 +67,18 @@ public:
     static float cuotaConvectiva();
 
 private:
+    // The entry's keys, step by step (a null entry: every key absent).
     void leer(const LeerBDL* entrada);
+    void prepararSeriesConstantes(const LeerBDL* entrada);
+    void leerHorarios(const LeerBDL* entrada);
+    void leerInfiltracion(const LeerBDL* entrada);
+    void leerOcupantes(const LeerBDL* entrada);
+    void leerIluminacion(const LeerBDL* entrada);
+    void leerEquipos(const LeerBDL* entrada);
+    void leerRepartoConvectivo(const LeerBDL* entrada);
+    void leerPonderaciones(const LeerBDL* entrada);
+    void leerMobiliario(const LeerBDL* entrada);
+    void leerMetodoInfiltracion(const LeerBDL* entrada);
     void calcularSeries();
 
     std::vector<float> cero_;           // constant 0

@@ -59,6 +59,16 @@ public:
     int controlEntalpia = 0;             // method 1: OA-CONTROL "ENTHALPY"
 
 private:
+    struct HorariosEntrada;
+    // The entry's keys and series, step by step.
+    void leerMetodo(const LeerBDL* entrada);
+    HorariosEntrada leerHorarios(const LeerBDL* entrada);
+    void leerPotenciasYCaudales(const LeerBDL* entrada);
+    void leerTemperaturasEdificio();
+    void calcularSeriesHorarias(const HorariosEntrada& horarios, int horas);
+    void aplicarConsignasEdificio();
+    void leerControlAireExterior(const LeerBDL* entrada);
+
     std::vector<float> cero_;
     std::vector<float> calefaccionPropia_, refrigeracionPropia_;
 };

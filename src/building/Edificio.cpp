@@ -78,6 +78,71 @@ std::unique_ptr<LeerBDL> vista(const LeerBDL& bdl, const std::string& tipo,
     comprobar(v->texto() != nullptr, "No se encuentra: " + nombre);
     return v;
 }
+
+// The space's MULTIPLIER times its storey's; true for a copy (MULTIPLIED), which is not built.
+bool leerMultiplicador(const LeerBDL& v, const Planta& pl, Espacio& e) {
+    int multiplicado = 0;
+    if (v.dameEntero("MULTIPLIED ", multiplicado) < 0) multiplicado = 0;
+    float m = 1.0f;
+    if (v.dameReal("MULTIPLIER ", m) >= 0)
+        e.multiplicador = m * pl.multiplicador;
+    else
+        e.multiplicador = pl.multiplicador;
+    if (multiplicado != 0) e.multiplicado = true;
+    return multiplicado != 0;
+}
+
+// HEIGHT, else the storey's SPACE-HEIGHT; it must be positive.
+float leerAlturaEspacio(const LeerBDL& v, const Planta& pl, Espacio& e) {
+    float h = leerReal(v, "HEIGHT ", pl.alturaEspacio);
+    comprobar(h > 0.0f, "Error Grave de Definici\xF3n Geom\xE9trica. La altura del espacio " +
+                            e.nombre + " es = " + texto2f(h) + " y debe ser >0");
+    e.alturaGeometrica = h;
+    return h;
+}
+
+// The storey-polygon vertex (1-based) a space is placed from: 1 for FLOOR-SPACE, n for
+// FLOOR-V<n>, 0 for none; it must be a vertex of the storey polygon.
+int verticeDeReferencia(const std::string& ubicacion, const Planta& pl) {
+    int referencia = 0;
+    std::size_t pos;
+    if (ubicacion == "FLOOR-SPACE")
+        referencia = 1;
+    else if ((pos = ubicacion.find("FLOOR-V")) != std::string::npos)
+        referencia = numeroVertice(ubicacion.substr(pos + 7, 2));
+    if (referencia == 0 && ubicacion.find("FLOOR-V") != std::string::npos) referencia = -1;
+    int nPlanta = static_cast<int>(pl.vertices.size());
+    comprobar(referencia >= 0 && referencia <= nPlanta, "Poligono mal definido: " + pl.poligono);
+    return referencia;
+}
+
+// The floor area (AREA, else the placed polygon's, which must be a valid polygon either way)
+// and the height of the thermal model (VOLUME over the area, else the geometric height).
+void medirEspacio(const LeerBDL& v, float h, Espacio& e) {
+    std::unique_ptr<PoliArea> suelo = PoliArea::desdeNodos(e.verticesColocados);
+    float area = 0.0f;
+    if (v.dameReal(" AREA ", area) >= 0)
+        e.area = area;
+    else
+        e.area = static_cast<float>(suelo->area());
+    float volumen = 0.0f;
+    e.altura = v.dameReal("VOLUME ", volumen) >= 0 ? volumen / e.area : h;
+}
+
+// Windows larger than their element (a negative net area): each gives up an equal share of the
+// excess.
+void repartirExceso(float areaNeta, const std::vector<Elemento*>& ventanas) {
+    float parte = areaNeta / static_cast<float>(ventanas.size());
+    for (Elemento* w : ventanas) {
+        float areaVentana = w->areasLados.empty() ? 0.0f : w->areasLados[0];
+        if (w->altura > 0.0f) {
+            w->cambiarAnchura(parte / w->altura);
+            w->anchura += parte / w->altura;
+        }
+        if (w->areasLados.empty()) w->areasLados.resize(2, 0.0f);
+        w->areasLados[0] = areaVentana + parte;
+    }
+}
 } // namespace
 
 Edificio::Edificio(const std::string& /*metodo*/, const std::string& modo,
@@ -275,48 +340,33 @@ void Edificio::leerPlanta(int indicePlanta, const std::string& nombre) {
             tEdificio.aplicar(tPlanta.aplicar(Point3(vx.first, vx.second, 0.0f))));
 }
 
+// --- spaces ---
+
 void Edificio::construirEspacio(int ie, int indicePlanta, int cabecera) {
     Espacio& e = espacios[ie];
     const Planta& pl = plantas[indicePlanta];
     e.planta = indicePlanta;
     e.nombrePlanta = pl.nombre;
     std::unique_ptr<LeerBDL> v = vista(*bdl_, "SPACE", e.nombre);
+    if (leerMultiplicador(*v, pl, e)) return; // a multiplied copy is not built
+    const float h = leerAlturaEspacio(*v, pl, e);
+    colocarEspacio(*v, pl, e);
+    medirEspacio(*v, h, e);
+    construirElementosDe(ie, cabecera);
+}
 
-    int multiplicado = 0;
-    if (v->dameEntero("MULTIPLIED ", multiplicado) < 0) multiplicado = 0;
-    float m = 1.0f;
-    if (v->dameReal("MULTIPLIER ", m) >= 0)
-        e.multiplicador = m * pl.multiplicador;
-    else
-        e.multiplicador = pl.multiplicador;
-    if (multiplicado != 0) {
-        e.multiplicado = true;
-        return;
-    }
-
-    float h = leerReal(*v, "HEIGHT ", pl.alturaEspacio);
-    comprobar(h > 0.0f, "Error Grave de Definici\xF3n Geom\xE9trica. La altura del espacio " +
-                            e.nombre + " es = " + texto2f(h) + " y debe ser >0");
-    e.alturaGeometrica = h;
-
-    if (v->dameCadena("POLYGON =", e.poligono) < 0) e.poligono.clear();
-    float az = leerReal(*v, "AZIMUTH ", kNoDado);
-    float x = leerReal(*v, " X ", kNoDado);
-    float y = leerReal(*v, " Y ", kNoDado);
-    e.zEspacio = leerReal(*v, " Z ", 0.0f);
+// The space's polygon in building coordinates: placed by its own AZIMUTH, X and Y, or from a
+// vertex of the storey polygon (LOCATION FLOOR-SPACE or FLOOR-V<n>) and then as the storey is;
+// then as the building is.
+void Edificio::colocarEspacio(const LeerBDL& v, const Planta& pl, Espacio& e) {
+    if (v.dameCadena("POLYGON =", e.poligono) < 0) e.poligono.clear();
+    float az = leerReal(v, "AZIMUTH ", kNoDado);
+    float x = leerReal(v, " X ", kNoDado);
+    float y = leerReal(v, " Y ", kNoDado);
+    e.zEspacio = leerReal(v, " Z ", 0.0f);
     std::string ubicacion;
-    if (v->dameCadena("LOCATION", ubicacion) < 0) ubicacion = "none";
-
-    // Reference vertex on the storey polygon (1-based), 0 for none.
-    int referencia = 0;
-    std::size_t pos;
-    if (ubicacion == "FLOOR-SPACE")
-        referencia = 1;
-    else if ((pos = ubicacion.find("FLOOR-V")) != std::string::npos)
-        referencia = numeroVertice(ubicacion.substr(pos + 7, 2));
-    if (referencia == 0 && ubicacion.find("FLOOR-V") != std::string::npos) referencia = -1;
-    int nPlanta = static_cast<int>(pl.vertices.size());
-    comprobar(referencia >= 0 && referencia <= nPlanta, "Poligono mal definido: " + pl.poligono);
+    if (v.dameCadena("LOCATION", ubicacion) < 0) ubicacion = "none";
+    const int referencia = verticeDeReferencia(ubicacion, pl);
 
     {
         std::unique_ptr<LeerBDL> vp = vista(*bdl_, "POLYGON", e.poligono);
@@ -327,6 +377,7 @@ void Edificio::construirEspacio(int ie, int indicePlanta, int cabecera) {
     e.zBase = pl.z + e.zEspacio;
 
     if (referencia > 0) {
+        const int nPlanta = static_cast<int>(pl.vertices.size());
         PuntoPlano o1 = plano(pl.vertices[referencia - 1]);
         PuntoPlano d1 = plano(pl.vertices[referencia % nPlanta]);
         e.cadena.anadir(
@@ -340,16 +391,11 @@ void Edificio::construirEspacio(int ie, int indicePlanta, int cabecera) {
     e.verticesColocados.clear();
     for (const auto& vx : e.vertices)
         e.verticesColocados.push_back(e.cadena.aplicar(Point3(vx.first, vx.second, e.zBase)));
-    std::unique_ptr<PoliArea> suelo = PoliArea::desdeNodos(e.verticesColocados);
-    float area = 0.0f;
-    if (v->dameReal(" AREA ", area) >= 0)
-        e.area = area;
-    else
-        e.area = static_cast<float>(suelo->area());
-    float volumen = 0.0f;
-    e.altura = v->dameReal("VOLUME ", volumen) >= 0 ? volumen / e.area : h;
+}
 
-    // Children: the objects up to the next SPACE.
+// The space's elements: its children up to the next SPACE, exterior walls first, then roofs,
+// interior walls and underground walls.
+void Edificio::construirElementosDe(int ie, int cabecera) {
     int fin = indice_.siguiente(cabecera, {"SPACE"});
     std::vector<int> hijos[4];
     std::size_t total = indice_.hijos(cabecera, fin, "WINDOW").size();
@@ -357,192 +403,267 @@ void Edificio::construirEspacio(int ie, int indicePlanta, int cabecera) {
         hijos[codigo] = indice_.hijos(cabecera, fin, kTiposElemento[codigo]);
         total += hijos[codigo].size();
     }
-    e.elementos.reserve(total);
+    espacios[ie].elementos.reserve(total);
     for (int codigo : {kExteriorWall, kRoof, kInteriorWall, kUndergroundWall})
         for (int c : hijos[codigo]) construirElemento(ie, codigo, c);
 }
+
+// --- elements ---
+
+// An element's keys as its object gives them (an absent value as its default, with whether it
+// was given), then its placement as the construction steps work it out.
+struct Edificio::ElementoLeido {
+    std::string nombre;
+    float zPropio, altura, tilt, anchura, az, x, y;
+    bool hayZ, hayAltura, hayTilt, hayAnchura, hayAzimut, hayX, hayY;
+    std::string ubicacion, poligono, junto;
+    bool hayUbicacion, hayPoligono;
+
+    float zBase = 0.0f;       // storey Z + space Z + its own Z
+    int iJunto = -1;          // the space it is next to
+    int suelo = 0;            // 1 for a floor of its space
+    float inclinacion = 0.0f; // radians
+    float azimut = 0.0f;      // degrees, in the space's frame
+};
+
+// The element laid out in its space's frame: its nodes and the plane its windows lie in.
+struct Edificio::Trazado {
+    std::vector<Point3> nodos;
+    ColocacionElemento plano;
+};
 
 void Edificio::construirElemento(int ie, int codigo, int cabecera) {
     const std::string nombre = indice_.cabeceras()[cabecera].nombre;
     std::unique_ptr<LeerBDL> v = vista(*bdl_, kTiposElemento[codigo], nombre);
     Espacio& esp = espacios[ie];
-    const Planta& pl = plantas[esp.planta];
-
-    bool hayZ, hayAltura, hayTilt, hayAnchura, hayAzimut, hayX, hayY;
-    float zPropio = leerReal(*v, "Z ", 0.0f, &hayZ);
-    float altura = leerReal(*v, "HEIGHT ", esp.alturaGeometrica, &hayAltura);
-    float tilt = leerReal(*v, "TILT ", 90.0f, &hayTilt);
-    float anchura = leerReal(*v, "WIDTH ", 0.0f, &hayAnchura);
-    float az = leerReal(*v, "AZIMUTH ", 0.0f, &hayAzimut);
-    float x = leerReal(*v, "X ", 0.0f, &hayX);
-    float y = leerReal(*v, "Y ", 0.0f, &hayY);
-    std::string ubicacion, poligono, junto;
-    bool hayUbicacion = v->dameCadena("LOCATION", ubicacion) >= 0;
-    if (!hayUbicacion) ubicacion = "none";
-    bool hayPoligono = v->dameCadena("POLYGON =", poligono) >= 0;
-    if (v->dameCadena("NEXT-TO", junto) < 0) junto = esp.nombre;
+    ElementoLeido d = leerElemento(*v, nombre, esp);
 
     // 1-4: base z, geometric definition, own polygon, free placement defaults.
-    float zBase = pl.z + esp.zEspacio + (hayZ ? zPropio : 0.0f);
-    comprobar(hayAnchura || hayUbicacion || hayPoligono,
+    d.zBase = plantas[esp.planta].z + esp.zEspacio + (d.hayZ ? d.zPropio : 0.0f);
+    comprobar(d.hayAnchura || d.hayUbicacion || d.hayPoligono,
               "El elemento " + nombre + " no est\xE1 bien definido geom\xE9tricamente");
     std::vector<std::pair<float, float>> verticesPropios;
-    if (hayPoligono) verticesPropios = leerPoligono(poligono);
-    if (!hayUbicacion) {
-        hayX = hayY = hayZ = hayAzimut = true; // absent values count as 0
+    if (d.hayPoligono) verticesPropios = leerPoligono(d.poligono);
+    if (!d.hayUbicacion) {
+        d.hayX = d.hayY = d.hayZ = d.hayAzimut = true; // absent values count as 0
     }
 
-    // 5: the space-polygon vertex the element starts from.
+    // 5-7: the space-polygon edge the element starts from, roofs and floors, the geometry in
+    // the space's frame.
+    const Arista arista = aristaDeArranque(esp, d.ubicacion);
+    d.iJunto = indiceEspacio(d.junto);
+    situarHorizontal(ie, codigo, d);
+    Trazado t = trazar(esp, arista, verticesPropios, d);
+
+    // 8: into building coordinates; a floor given as BOTTOM is taken in reverse order so that
+    // its normal points down.
+    for (Point3& p : t.nodos) p = esp.cadena.aplicar(p);
+    if (d.ubicacion == "BOTTOM") std::reverse(t.nodos.begin(), t.nodos.end());
+    std::unique_ptr<PoliArea> poli = PoliArea::desdeNodos(t.nodos);
+
+    // 9-12: windows, the net area and the element's record.
+    const float areaNeta = construirVentanasDe(ie, codigo, cabecera, d, t.plano, *poli);
+    registrarElemento(ie, codigo, d, areaNeta, std::move(poli));
+}
+
+// The edge from vertex k of the space polygon to the next: k from LOCATION SPACE-V<k>, else 1.
+Edificio::Arista Edificio::aristaDeArranque(const Espacio& esp, const std::string& ubicacion) {
     int k = 1;
     if (!ubicacion.empty() && ubicacion[0] == 'S')
         k = numeroVertice(ubicacion.size() > 7 ? ubicacion.substr(7, 2) : "");
     int nEsp = static_cast<int>(esp.vertices.size());
     comprobar(k >= 1 && k <= nEsp, "Poligono mal definido: " + esp.poligono);
-    PuntoPlano vk = plano(esp.vertices[k - 1]);
-    PuntoPlano vSig = plano(esp.vertices[k % nEsp]);
+    return Arista{plano(esp.vertices[k - 1]), plano(esp.vertices[k % nEsp])};
+}
 
-    // 6: horizontal elements and adjacency.
-    int suelo = 0;
-    int iJunto = indiceEspacio(junto);
+Edificio::ElementoLeido Edificio::leerElemento(const LeerBDL& v, const std::string& nombre,
+                                               const Espacio& esp) {
+    ElementoLeido d;
+    d.nombre = nombre;
+    d.zPropio = leerReal(v, "Z ", 0.0f, &d.hayZ);
+    d.altura = leerReal(v, "HEIGHT ", esp.alturaGeometrica, &d.hayAltura);
+    d.tilt = leerReal(v, "TILT ", 90.0f, &d.hayTilt);
+    d.anchura = leerReal(v, "WIDTH ", 0.0f, &d.hayAnchura);
+    d.az = leerReal(v, "AZIMUTH ", 0.0f, &d.hayAzimut);
+    d.x = leerReal(v, "X ", 0.0f, &d.hayX);
+    d.y = leerReal(v, "Y ", 0.0f, &d.hayY);
+    d.hayUbicacion = v.dameCadena("LOCATION", d.ubicacion) >= 0;
+    if (!d.hayUbicacion) d.ubicacion = "none";
+    d.hayPoligono = v.dameCadena("POLYGON =", d.poligono) >= 0;
+    if (v.dameCadena("NEXT-TO", d.junto) < 0) d.junto = esp.nombre;
+    return d;
+}
+
+// Roofs and floors. A tilt near 0 (or LOCATION TOP) makes the element its space's roof, and a
+// floor of the space it is next to when it is an interior wall; a tilt near 180 (or LOCATION
+// BOTTOM, or a level element at Z 0) makes it a floor of its space. An element near 180 at a
+// positive Z is turned over. Either needs the space it is next to. Then the tilt in radians.
+void Edificio::situarHorizontal(int ie, int codigo, ElementoLeido& d) {
+    Espacio& esp = espacios[ie];
     const std::string sinZona =
-        "El cerramiento " + nombre + " est\xE1 mal definido. No se encuentra la zona " + junto;
-    if (tilt > 150.0f && tilt < 210.0f && hayZ && zPropio > 0.0f) tilt = 0.0f; // turned over
-    if (ubicacion == "TOP" || tilt < 60.0f || tilt > 300.0f) {
-        if (!hayTilt) tilt = 0.0f;
-        comprobar(iJunto >= 0, sinZona);
-        esp.techo = nombre;
-        if (codigo == kInteriorWall) espacios[iJunto].suelos.push_back(nombre);
-    } else if (ubicacion == "BOTTOM" || (tilt > 150.0f && tilt < 210.0f) ||
-               (hayZ && zPropio == 0.0f && tilt == 0.0f)) {
-        if (!hayTilt) tilt = 180.0f;
-        comprobar(iJunto >= 0, sinZona);
-        esp.suelos.push_back(nombre);
-        suelo = 1;
+        "El cerramiento " + d.nombre + " est\xE1 mal definido. No se encuentra la zona " + d.junto;
+    if (d.tilt > 150.0f && d.tilt < 210.0f && d.hayZ && d.zPropio > 0.0f) d.tilt = 0.0f;
+    if (d.ubicacion == "TOP" || d.tilt < 60.0f || d.tilt > 300.0f) {
+        if (!d.hayTilt) d.tilt = 0.0f;
+        comprobar(d.iJunto >= 0, sinZona);
+        esp.techo = d.nombre;
+        if (codigo == kInteriorWall) espacios[d.iJunto].suelos.push_back(d.nombre);
+    } else if (d.ubicacion == "BOTTOM" || (d.tilt > 150.0f && d.tilt < 210.0f) ||
+               (d.hayZ && d.zPropio == 0.0f && d.tilt == 0.0f)) {
+        if (!d.hayTilt) d.tilt = 180.0f;
+        comprobar(d.iJunto >= 0, sinZona);
+        esp.suelos.push_back(d.nombre);
+        d.suelo = 1;
     }
-    float inclinacion = tilt * kGradosARadianes;
-    float cosT = static_cast<float>(std::cos(static_cast<double>(inclinacion)));
-    float senT = static_cast<float>(std::sin(static_cast<double>(inclinacion)));
+    d.inclinacion = d.tilt * kGradosARadianes;
+}
 
-    // 7: geometry in the space's frame.
-    std::vector<Point3> nodos;
-    ColocacionElemento planoElemento;
-    float azimutElemento = az;
-    if (hayPoligono) {
-        TransformacionPlanta t(vk, vSig, PuntoPlano{0.0f, 0.0f}, PuntoPlano{1.0f, 0.0f},
-                               hayAzimut ? az + 180.0f : kNoDado, hayX ? x : kNoDado,
-                               hayY ? y : kNoDado);
-        planoElemento = ColocacionElemento::enPoligono(t, zBase, cosT, senT);
-        if (!hayAzimut)
-            azimutElemento = ColocacionElemento::azimutDeArista(vSig.x - vk.x, vSig.y - vk.y);
-        float u0 = verticesPropios.empty() ? 0.0f : verticesPropios[0].first;
-        float v0 = verticesPropios.empty() ? 0.0f : verticesPropios[0].second;
-        // A floor given by its own polygon (LOCATION BOTTOM) is drawn in plan over the space, as
-        // the space polygon is in the BOTTOM mode: laid out with the tilt's horizontal share
-        // (-1 at 180) it would fall outside the space, mirrored, and after the reversal of a
-        // BOTTOM polygon it would face up.
-        const ColocacionElemento planoNodos =
-            ubicacion == "BOTTOM" ? ColocacionElemento::enPoligono(t, zBase, -cosT, senT)
-                                  : planoElemento;
-        float uMin = 0, uMax = 0, vMin = 0, vMax = 0;
-        for (const auto& p : verticesPropios) {
-            float u = p.first - u0, w = p.second - v0;
-            uMin = std::min(uMin, u), uMax = std::max(uMax, u);
-            vMin = std::min(vMin, w), vMax = std::max(vMax, w);
-            nodos.push_back(planoNodos.punto(u, w));
-        }
-        anchura = uMax - uMin;
-        altura = vMax - vMin;
-    } else if (ubicacion == "TOP" || ubicacion == "BOTTOM") {
-        bool techo = ubicacion == "TOP";
-        float z = techo ? zBase + altura : zBase;
-        for (const auto& p : esp.vertices) nodos.push_back(Point3(p.first, p.second, z));
-        // Windows of a horizontal element lie in its plane, measured from the polygon's V1
-        // along its first edge.
+// The element's nodes and window plane in the space's frame, by the way it is given: its own
+// polygon, the whole space polygon (LOCATION TOP or BOTTOM), or a rectangle along an edge or
+// free.
+Edificio::Trazado Edificio::trazar(const Espacio& esp, const Arista& arista,
+                                   const std::vector<std::pair<float, float>>& verticesPropios,
+                                   ElementoLeido& d) {
+    const float cosT = static_cast<float>(std::cos(static_cast<double>(d.inclinacion)));
+    const float senT = static_cast<float>(std::sin(static_cast<double>(d.inclinacion)));
+    d.azimut = d.az;
+    if (d.hayPoligono) return trazarPoligonoPropio(arista, verticesPropios, cosT, senT, d);
+    if (d.ubicacion == "TOP" || d.ubicacion == "BOTTOM") return trazarSobreEspacio(esp, arista, d);
+    return trazarRectangulo(arista, cosT, senT, d);
+}
+
+// An element given by its own polygon, laid from the start edge (or its own AZIMUTH, X and Y);
+// its width and height are those of the polygon's extent.
+Edificio::Trazado
+Edificio::trazarPoligonoPropio(const Arista& arista,
+                               const std::vector<std::pair<float, float>>& verticesPropios,
+                               float cosT, float senT, ElementoLeido& d) {
+    const PuntoPlano &vk = arista.inicio, &vSig = arista.fin;
+    Trazado r;
+    TransformacionPlanta t(vk, vSig, PuntoPlano{0.0f, 0.0f}, PuntoPlano{1.0f, 0.0f},
+                           d.hayAzimut ? d.az + 180.0f : kNoDado, d.hayX ? d.x : kNoDado,
+                           d.hayY ? d.y : kNoDado);
+    r.plano = ColocacionElemento::enPoligono(t, d.zBase, cosT, senT);
+    if (!d.hayAzimut) d.azimut = ColocacionElemento::azimutDeArista(vSig.x - vk.x, vSig.y - vk.y);
+    float u0 = verticesPropios.empty() ? 0.0f : verticesPropios[0].first;
+    float v0 = verticesPropios.empty() ? 0.0f : verticesPropios[0].second;
+    // A floor given by its own polygon (LOCATION BOTTOM) is drawn in plan over the space, as
+    // the space polygon is in the BOTTOM mode: laid out with the tilt's horizontal share
+    // (-1 at 180) it would fall outside the space, mirrored, and after the reversal of a
+    // BOTTOM polygon it would face up.
+    const ColocacionElemento planoNodos =
+        d.ubicacion == "BOTTOM" ? ColocacionElemento::enPoligono(t, d.zBase, -cosT, senT) : r.plano;
+    float uMin = 0, uMax = 0, vMin = 0, vMax = 0;
+    for (const auto& p : verticesPropios) {
+        float u = p.first - u0, w = p.second - v0;
+        uMin = std::min(uMin, u), uMax = std::max(uMax, u);
+        vMin = std::min(vMin, w), vMax = std::max(vMax, w);
+        r.nodos.push_back(planoNodos.punto(u, w));
+    }
+    d.anchura = uMax - uMin;
+    d.altura = vMax - vMin;
+    return r;
+}
+
+// A roof (LOCATION TOP, at the top of the element) or floor (BOTTOM) over the whole space
+// polygon.
+Edificio::Trazado Edificio::trazarSobreEspacio(const Espacio& esp, const Arista& arista,
+                                               ElementoLeido& d) {
+    const PuntoPlano &vk = arista.inicio, &vSig = arista.fin;
+    Trazado r;
+    bool techo = d.ubicacion == "TOP";
+    float z = techo ? d.zBase + d.altura : d.zBase;
+    for (const auto& p : esp.vertices) r.nodos.push_back(Point3(p.first, p.second, z));
+    // Windows of a horizontal element lie in its plane, measured from the polygon's V1
+    // along its first edge.
+    float dx = vSig.x - vk.x, dy = vSig.y - vk.y;
+    float l = std::sqrt(dx * dx + dy * dy);
+    if (l < 1e-10f) l = 1.0f;
+    r.plano = ColocacionElemento::recta(Point3(vk.x, vk.y, z), dx / l, dy / l, techo ? 1.0f : -1.0f,
+                                        0.0f);
+    if (!d.hayAzimut) d.azimut = 0.0f;
+    return r;
+}
+
+// A WIDTH by HEIGHT rectangle up the tilt: along the start edge (LOCATION other than TOP and
+// BOTTOM; the edge's direction and length unless AZIMUTH and WIDTH are given, X and Y moving
+// its start) or free (no LOCATION: from X, Y and AZIMUTH).
+Edificio::Trazado Edificio::trazarRectangulo(const Arista& arista, float cosT, float senT,
+                                             ElementoLeido& d) {
+    const PuntoPlano &vk = arista.inicio, &vSig = arista.fin;
+    Trazado r;
+    Point3 inicio(d.x, d.y, d.zBase);
+    if (d.hayUbicacion) {
         float dx = vSig.x - vk.x, dy = vSig.y - vk.y;
-        float l = std::sqrt(dx * dx + dy * dy);
-        if (l < 1e-10f) l = 1.0f;
-        planoElemento = ColocacionElemento::recta(Point3(vk.x, vk.y, z), dx / l, dy / l,
-                                                  techo ? 1.0f : -1.0f, 0.0f);
-        if (!hayAzimut) azimutElemento = 0.0f;
-    } else {
-        // Edge mode (LOCATION other than TOP and BOTTOM) or free mode (no LOCATION).
-        Point3 inicio(x, y, zBase);
-        if (hayUbicacion) {
-            float dx = vSig.x - vk.x, dy = vSig.y - vk.y;
-            inicio = Point3(vk.x, vk.y, zBase);
-            if (!hayAzimut) azimutElemento = ColocacionElemento::azimutDeArista(dx, dy);
-            if (!hayAnchura) anchura = std::sqrt(dx * dx + dy * dy);
-            if (hayX) inicio.x = x;
-            if (hayY) inicio.y = y;
-        }
-        float ex, ey;
-        ColocacionElemento::direccionDeAzimut(azimutElemento, ex, ey);
-        planoElemento = ColocacionElemento::recta(inicio, ex, ey, cosT, senT);
-        nodos = {planoElemento.punto(0.0f, 0.0f), planoElemento.punto(anchura, 0.0f),
-                 planoElemento.punto(anchura, altura), planoElemento.punto(0.0f, altura)};
+        inicio = Point3(vk.x, vk.y, d.zBase);
+        if (!d.hayAzimut) d.azimut = ColocacionElemento::azimutDeArista(dx, dy);
+        if (!d.hayAnchura) d.anchura = std::sqrt(dx * dx + dy * dy);
+        if (d.hayX) inicio.x = d.x;
+        if (d.hayY) inicio.y = d.y;
     }
+    float ex, ey;
+    ColocacionElemento::direccionDeAzimut(d.azimut, ex, ey);
+    r.plano = ColocacionElemento::recta(inicio, ex, ey, cosT, senT);
+    r.nodos = {r.plano.punto(0.0f, 0.0f), r.plano.punto(d.anchura, 0.0f),
+               r.plano.punto(d.anchura, d.altura), r.plano.punto(0.0f, d.altura)};
+    return r;
+}
 
-    // 8: into building coordinates; a floor given as BOTTOM is taken in reverse order so that
-    // its normal points down.
-    for (Point3& p : nodos) p = esp.cadena.aplicar(p);
-    if (ubicacion == "BOTTOM") std::reverse(nodos.begin(), nodos.end());
-    std::unique_ptr<PoliArea> poli = PoliArea::desdeNodos(nodos);
-
-    // 9-10: windows and the net area.
+// The windows of an exterior wall, roof or interior wall (its WINDOW children), and the
+// element's net area: windows larger than their element each give up an equal share of the
+// excess, and the element keeps no area.
+float Edificio::construirVentanasDe(int ie, int codigo, int cabecera, const ElementoLeido& d,
+                                    const ColocacionElemento& plano, const PoliArea& poli) {
     std::vector<Elemento*> ventanasMuro;
     double areaVentanas = 0.0;
     if (codigo == kExteriorWall || codigo == kRoof || codigo == kInteriorWall) {
         int fin = indice_.siguiente(cabecera, kFinVentanas);
         for (int c : indice_.hijos(cabecera, fin, "WINDOW"))
-            areaVentanas +=
-                construirVentana(ie, c, planoElemento, inclinacion,
-                                 azimutElemento + esp.cadena.giroGrados(), zBase, ventanasMuro);
+            areaVentanas += construirVentana(ie, c, plano, d.inclinacion,
+                                             d.azimut + espacios[ie].cadena.giroGrados(), d.zBase,
+                                             ventanasMuro);
     }
-    float areaNeta = static_cast<float>(poli->area() - areaVentanas);
+    float areaNeta = static_cast<float>(poli.area() - areaVentanas);
     if (areaNeta < 0.0f && !ventanasMuro.empty()) {
-        // Windows larger than their element: each gives up an equal share of the excess.
-        float parte = areaNeta / static_cast<float>(ventanasMuro.size());
-        for (Elemento* w : ventanasMuro) {
-            float areaVentana = w->areasLados.empty() ? 0.0f : w->areasLados[0];
-            if (w->altura > 0.0f) {
-                w->cambiarAnchura(parte / w->altura);
-                w->anchura += parte / w->altura;
-            }
-            if (w->areasLados.empty()) w->areasLados.resize(2, 0.0f);
-            w->areasLados[0] = areaVentana + parte;
-        }
+        repartirExceso(areaNeta, ventanasMuro);
         areaNeta = 0.0f;
     }
+    return areaNeta;
+}
 
-    // 11-12: the element's record.
+// The element's record (an underground wall or a one-dimensional wall), its sides and its
+// place in the building's lists.
+void Edificio::registrarElemento(int ie, int codigo, const ElementoLeido& d, float areaNeta,
+                                 std::unique_ptr<PoliArea> poli) {
+    Espacio& esp = espacios[ie];
     int numero = static_cast<int>(superficies.size());
     std::vector<int> lados;
     if (codigo == kInteriorWall || codigo == kCoolPanel) {
-        comprobar(iJunto >= 0,
-                  nombre + ": Cerramiento interior mal definido. No se encuentra el espacio " +
-                      junto);
-        lados = {-iJunto - 1, -ie - 1};
+        comprobar(d.iJunto >= 0,
+                  d.nombre + ": Cerramiento interior mal definido. No se encuentra el espacio " +
+                      d.junto);
+        lados = {-d.iJunto - 1, -ie - 1};
     } else {
         lados = {numero, -ie - 1};
     }
     std::vector<float> areas = {areaNeta, static_cast<float>(poli->perimetroCerrado())};
     std::unique_ptr<Elemento> el;
     if (codigo == kUndergroundWall)
-        el = std::make_unique<Underground>(nombre, 2, areas, lados, suelo, esp.alturaGeometrica,
-                                           pl.z);
+        el = std::make_unique<Underground>(d.nombre, 2, areas, lados, d.suelo, esp.alturaGeometrica,
+                                           plantas[esp.planta].z);
     else
-        el = std::make_unique<Muro1D>(nombre, 2, areas, lados, suelo);
+        el = std::make_unique<Muro1D>(d.nombre, 2, areas, lados, d.suelo);
     el->codigo = codigo;
     el->espacio = ie;
-    el->inclinacion = inclinacion;
+    el->inclinacion = d.inclinacion;
     // The record keeps the compass direction in building coordinates: the azimuth in the space's
     // frame plus the turn of the placement chain.
-    el->azimut = azimutElemento + esp.cadena.giroGrados();
-    el->altura = altura;
-    el->anchura = anchura;
-    el->zBase = zBase;
-    el->suelo = suelo;
-    el->junto = junto;
+    el->azimut = d.azimut + esp.cadena.giroGrados();
+    el->altura = d.altura;
+    el->anchura = d.anchura;
+    el->zBase = d.zBase;
+    el->suelo = d.suelo;
+    el->junto = d.junto;
     el->tercero = 0;
     el->poligono = std::move(poli);
 
@@ -550,7 +671,7 @@ void Edificio::construirElemento(int ie, int codigo, int cabecera) {
     if (codigo == kExteriorWall || codigo == kRoof || codigo == kTrombeWall)
         superficiesExteriores.push_back(el->poligono.get());
     esp.elementos.push_back(el.get());
-    nombresElementos.push_back(codigo == kUndergroundWall ? std::string() : nombre);
+    nombresElementos.push_back(codigo == kUndergroundWall ? std::string() : d.nombre);
     registros_.push_back(el.get());
     elementos.push_back(std::move(el));
 }

@@ -33,7 +33,34 @@ private:
     void leerParametrosEdificio();
     void leerPlanta(int indicePlanta, const std::string& nombre);
     void construirEspacio(int indiceEspacio, int indicePlanta, int cabecera);
+    void colocarEspacio(const LeerBDL& vista, const Planta& planta, Espacio& espacio);
+    void construirElementosDe(int indiceEspacio, int cabecera);
+
+    // Steps of one wall, roof, interior or underground wall.
+    struct ElementoLeido;
+    struct Trazado;
+    // The space-polygon edge an element starts from.
+    struct Arista {
+        PuntoPlano inicio, fin;
+    };
     void construirElemento(int indiceEspacio, int codigo, int cabecera);
+    static ElementoLeido leerElemento(const LeerBDL& vista, const std::string& nombre,
+                                      const Espacio& espacio);
+    static Arista aristaDeArranque(const Espacio& espacio, const std::string& ubicacion);
+    void situarHorizontal(int indiceEspacio, int codigo, ElementoLeido& d);
+    static Trazado trazar(const Espacio& espacio, const Arista& arista,
+                          const std::vector<std::pair<float, float>>& verticesPropios,
+                          ElementoLeido& d);
+    static Trazado trazarPoligonoPropio(const Arista& arista,
+                                        const std::vector<std::pair<float, float>>& vertices,
+                                        float cosT, float senT, ElementoLeido& d);
+    static Trazado trazarSobreEspacio(const Espacio& espacio, const Arista& arista,
+                                      ElementoLeido& d);
+    static Trazado trazarRectangulo(const Arista& arista, float cosT, float senT, ElementoLeido& d);
+    float construirVentanasDe(int indiceEspacio, int codigo, int cabecera, const ElementoLeido& d,
+                              const ColocacionElemento& plano, const PoliArea& poligono);
+    void registrarElemento(int indiceEspacio, int codigo, const ElementoLeido& d, float areaNeta,
+                           std::unique_ptr<PoliArea> poligono);
     float construirVentana(int indiceEspacio, int cabecera, const ColocacionElemento& plano,
                            float inclinacion, float azimutMuro, float zBase,
                            std::vector<Elemento*>& ventanasMuro);

@@ -33,6 +33,159 @@ float presionVapor(float T, float hr) {
     return aire.dame("pv");
 }
 
+// A sub-layer: resistance, equivalent air thickness, owning layer.
+struct Subcapa {
+    double r, s;
+    int capa;
+};
+
+// The layer stack cut into sub-layers, outside first. Interfaces 0 (outer face) .. N (inner
+// face) carry the cumulative resistance from the outside air and the cumulative equivalent air
+// thickness from the outer face.
+struct Perfil {
+    std::vector<Subcapa> sub;
+    std::vector<int> primeraSubcapa; // of each layer; -1 for a layer without resistance
+    double rCapas = 0.0, sTotal = 0.0;
+    std::vector<double> Rc, S;
+};
+
+// Values of every month (rows) at every interface or layer (columns).
+using PorMes = std::vector<std::vector<double>>;
+
+// Vapour pressures of every month at every interface, and the interfaces that condense in some
+// month (there the pressure is held at saturation).
+struct Presiones {
+    PorMes p, psat;
+    std::vector<char> plano;
+};
+
+Perfil dividirEnSubcapas(const std::vector<Capa>& capas) {
+    Perfil perfil;
+    perfil.primeraSubcapa.assign(capas.size(), -1);
+    for (std::size_t i = 0; i < capas.size(); ++i) {
+        const Capa& c = capas[i];
+        double R = c.conductividad > 0.0f ? static_cast<double>(c.espesor) / c.conductividad
+                                          : static_cast<double>(c.resistencia);
+        if (!(R > 0.0) || !std::isfinite(R)) continue; // no resistance: no sub-layer
+        double n = std::ceil(kSubcapasPorResistencia * R);
+        int partes = static_cast<int>(std::min<double>(std::max(n, 1.0), kMaxSubcapasPorCapa));
+        perfil.primeraSubcapa[i] = static_cast<int>(perfil.sub.size());
+        double s = std::max(0.0, static_cast<double>(c.vapor));
+        for (int k = 0; k < partes; ++k)
+            perfil.sub.push_back({R / partes, s / partes, static_cast<int>(i)});
+        perfil.rCapas += R;
+        perfil.sTotal += s;
+    }
+    return perfil;
+}
+
+void acumularDesdeFuera(Perfil& perfil, float he) {
+    const int N = static_cast<int>(perfil.sub.size());
+    std::vector<double>&Rc = perfil.Rc, &S = perfil.S;
+    Rc.assign(N + 1, 0.0);
+    S.assign(N + 1, 0.0);
+    Rc[0] = 1.0 / he;
+    S[0] = 0.0;
+    for (int j = 1; j <= N; ++j) {
+        Rc[j] = Rc[j - 1] + perfil.sub[j - 1].r;
+        S[j] = S[j - 1] + perfil.sub[j - 1].s;
+    }
+}
+
+Presiones presionesMensuales(const Perfil& perfil, float he, float hi, const float* Te,
+                             const float* Ti, const float* HRe, const float* HRi) {
+    const int N = static_cast<int>(perfil.sub.size());
+    const double rTotal = 1.0 / he + perfil.rCapas + 1.0 / hi;
+    Presiones r{PorMes(12, std::vector<double>(N + 1)), PorMes(12, std::vector<double>(N + 1)),
+                std::vector<char>(N + 1, 0)};
+    for (int m = 0; m < 12; ++m) {
+        double pe = presionVapor(Te[m], HRe[m]);
+        double pi = presionVapor(Ti[m], HRi[m]);
+        for (int j = 0; j <= N; ++j) {
+            double T = Te[m] + (static_cast<double>(Ti[m]) - Te[m]) * perfil.Rc[j] / rTotal;
+            r.psat[m][j] = CorrienteAire::presionSaturacion(static_cast<float>(T));
+            r.p[m][j] = pe + (pi - pe) * perfil.S[j] / perfil.sTotal;
+            if (j > 0 && j < N && r.p[m][j] > r.psat[m][j]) r.plano[j] = 1;
+        }
+    }
+    for (int j = 1; j < N; ++j)
+        if (r.plano[j])
+            for (int m = 0; m < 12; ++m) r.p[m][j] = r.psat[m][j];
+    return r;
+}
+
+// Monthly condensation rates (kg/m2) at the planes; planes that never condense are dropped
+// (from presiones.plano) and the rates recomputed until the set of planes settles.
+PorMes tasasCondensacion(const Perfil& perfil, Presiones& presiones) {
+    const int N = static_cast<int>(perfil.sub.size());
+    const std::vector<double>& S = perfil.S;
+    const PorMes& p = presiones.p;
+    std::vector<char>& plano = presiones.plano;
+    PorMes g(12, std::vector<double>(N + 1, 0.0));
+    auto flujo = [&](int m, int desde, int hasta) {
+        double ds = S[hasta] - S[desde];
+        return ds > 0.0 ? (p[m][hasta] - p[m][desde]) / ds : 0.0;
+    };
+    for (bool cambio = true; cambio;) {
+        cambio = false;
+        std::vector<int> activos;
+        for (int j = 1; j < N; ++j)
+            if (plano[j]) activos.push_back(j);
+        for (auto& fila : g) std::fill(fila.begin(), fila.end(), 0.0);
+        for (std::size_t a = 0; a < activos.size(); ++a) {
+            int j = activos[a];
+            int k = a > 0 ? activos[a - 1] : 0;
+            int l = a + 1 < activos.size() ? activos[a + 1] : N;
+            double positivos = 0.0;
+            for (int m = 0; m < 12; ++m) {
+                g[m][j] = Condensaciones::kPermeabilidadAire * (flujo(m, j, l) - flujo(m, k, j)) *
+                          Calendario::kDiasMes[m] * kSegundosDia;
+                if (g[m][j] > 0.0) positivos += g[m][j];
+            }
+            if (!(positivos > 0.0)) {
+                plano[j] = 0;
+                cambio = true;
+            }
+        }
+    }
+    return g;
+}
+
+// Rates per layer (rows) and month: an interface counts for the layers on both of its sides.
+PorMes tasasPorCapa(const Perfil& perfil, const std::vector<char>& plano, const PorMes& g,
+                    int numCapas) {
+    const int N = static_cast<int>(perfil.sub.size());
+    PorMes gCapa(numCapas, std::vector<double>(12, 0.0));
+    for (int j = 1; j < N; ++j) {
+        if (!plano[j]) continue;
+        int exterior = perfil.sub[j - 1].capa, interior = perfil.sub[j].capa;
+        for (int m = 0; m < 12; ++m) {
+            gCapa[exterior][m] += g[m][j];
+            if (interior != exterior) gCapa[interior][m] += g[m][j];
+        }
+    }
+    return gCapa;
+}
+
+// A layer open to the outside that accumulates condensate over the year, or an insulating one
+// that condenses in some month.
+bool algunaCapaCondensa(const std::vector<Capa>& capas, const Perfil& perfil, const PorMes& gCapa) {
+    const int numCapas = static_cast<int>(capas.size());
+    for (int i = 0; i < numCapas; ++i) {
+        if (perfil.primeraSubcapa[i] < 0) continue;
+        double anual = 0.0, positivos = 0.0;
+        for (int m = 0; m < 12; ++m) {
+            anual += gCapa[i][m];
+            if (gCapa[i][m] > 0.0) positivos += gCapa[i][m];
+        }
+        bool abierta = perfil.S[perfil.primeraSubcapa[i]] < kEspesorEquivalenteAbierto;
+        float lambda = capas[i].conductividad;
+        bool aislante = lambda > 0.0f && lambda < kConductividadAislante;
+        if (abierta && (anual > 0.0 || (positivos > 0.0 && aislante))) return true;
+    }
+    return false;
+}
+
 } // namespace
 
 void Condensaciones::superficial(const Elemento1D& e, float fRsiMin, float hOut, float hIn) {
@@ -74,113 +227,13 @@ void Condensaciones::comprobarPuentesTermicos(const Elemento& e, float fRsiMin) 
 bool Condensaciones::condensaIntersticial(const std::vector<Capa>& capas, float he, float hi,
                                           const float* Te, const float* Ti, const float* HRe,
                                           const float* HRi) {
-    // Sub-layers, outside first: resistance, equivalent air thickness, owning layer.
-    struct Subcapa {
-        double r, s;
-        int capa;
-    };
-    std::vector<Subcapa> sub;
-    std::vector<int> primeraSubcapa(capas.size(), -1);
-    double rCapas = 0.0, sTotal = 0.0;
-    for (std::size_t i = 0; i < capas.size(); ++i) {
-        const Capa& c = capas[i];
-        double R = c.conductividad > 0.0f ? static_cast<double>(c.espesor) / c.conductividad
-                                          : static_cast<double>(c.resistencia);
-        if (!(R > 0.0) || !std::isfinite(R)) continue; // no resistance: no sub-layer
-        double n = std::ceil(kSubcapasPorResistencia * R);
-        int partes = static_cast<int>(std::min<double>(std::max(n, 1.0), kMaxSubcapasPorCapa));
-        primeraSubcapa[i] = static_cast<int>(sub.size());
-        double s = std::max(0.0, static_cast<double>(c.vapor));
-        for (int k = 0; k < partes; ++k)
-            sub.push_back({R / partes, s / partes, static_cast<int>(i)});
-        rCapas += R;
-        sTotal += s;
-    }
-    const int N = static_cast<int>(sub.size());
-    if (N == 0 || !(rCapas > 0.0) || !(sTotal > 0.0) || !(he > 0.0f) || !(hi > 0.0f))
+    Perfil perfil = dividirEnSubcapas(capas);
+    const int N = static_cast<int>(perfil.sub.size());
+    if (N == 0 || !(perfil.rCapas > 0.0) || !(perfil.sTotal > 0.0) || !(he > 0.0f) || !(hi > 0.0f))
         return false; // profiles undefined: taken as free of interstitial condensation
-
-    // Interfaces 0 (outer face) .. N (inner face): cumulative resistance from the outside air
-    // and cumulative equivalent air thickness from the outer face.
-    const double rTotal = 1.0 / he + rCapas + 1.0 / hi;
-    std::vector<double> Rc(N + 1), S(N + 1);
-    Rc[0] = 1.0 / he;
-    S[0] = 0.0;
-    for (int j = 1; j <= N; ++j) {
-        Rc[j] = Rc[j - 1] + sub[j - 1].r;
-        S[j] = S[j - 1] + sub[j - 1].s;
-    }
-
-    // Pressures of every month, and the interfaces that condense in some month.
-    std::vector<std::vector<double>> p(12, std::vector<double>(N + 1));
-    std::vector<std::vector<double>> psat(12, std::vector<double>(N + 1));
-    std::vector<char> plano(N + 1, 0);
-    for (int m = 0; m < 12; ++m) {
-        double pe = presionVapor(Te[m], HRe[m]);
-        double pi = presionVapor(Ti[m], HRi[m]);
-        for (int j = 0; j <= N; ++j) {
-            double T = Te[m] + (static_cast<double>(Ti[m]) - Te[m]) * Rc[j] / rTotal;
-            psat[m][j] = CorrienteAire::presionSaturacion(static_cast<float>(T));
-            p[m][j] = pe + (pi - pe) * S[j] / sTotal;
-            if (j > 0 && j < N && p[m][j] > psat[m][j]) plano[j] = 1;
-        }
-    }
-    for (int j = 1; j < N; ++j)
-        if (plano[j])
-            for (int m = 0; m < 12; ++m) p[m][j] = psat[m][j];
-
-    // Monthly condensation rates (kg/m2) at the planes; planes that never condense are dropped
-    // and the rates recomputed until the set of planes settles.
-    std::vector<std::vector<double>> g(12, std::vector<double>(N + 1, 0.0));
-    auto flujo = [&](int m, int desde, int hasta) {
-        double ds = S[hasta] - S[desde];
-        return ds > 0.0 ? (p[m][hasta] - p[m][desde]) / ds : 0.0;
-    };
-    for (bool cambio = true; cambio;) {
-        cambio = false;
-        std::vector<int> activos;
-        for (int j = 1; j < N; ++j)
-            if (plano[j]) activos.push_back(j);
-        for (auto& fila : g) std::fill(fila.begin(), fila.end(), 0.0);
-        for (std::size_t a = 0; a < activos.size(); ++a) {
-            int j = activos[a];
-            int k = a > 0 ? activos[a - 1] : 0;
-            int l = a + 1 < activos.size() ? activos[a + 1] : N;
-            double positivos = 0.0;
-            for (int m = 0; m < 12; ++m) {
-                g[m][j] = kPermeabilidadAire * (flujo(m, j, l) - flujo(m, k, j)) *
-                          Calendario::kDiasMes[m] * kSegundosDia;
-                if (g[m][j] > 0.0) positivos += g[m][j];
-            }
-            if (!(positivos > 0.0)) {
-                plano[j] = 0;
-                cambio = true;
-            }
-        }
-    }
-
-    // Rates per layer: an interface counts for the layers on both of its sides.
-    const int numCapas = static_cast<int>(capas.size());
-    std::vector<std::vector<double>> gCapa(numCapas, std::vector<double>(12, 0.0));
-    for (int j = 1; j < N; ++j) {
-        if (!plano[j]) continue;
-        int exterior = sub[j - 1].capa, interior = sub[j].capa;
-        for (int m = 0; m < 12; ++m) {
-            gCapa[exterior][m] += g[m][j];
-            if (interior != exterior) gCapa[interior][m] += g[m][j];
-        }
-    }
-    for (int i = 0; i < numCapas; ++i) {
-        if (primeraSubcapa[i] < 0) continue;
-        double anual = 0.0, positivos = 0.0;
-        for (int m = 0; m < 12; ++m) {
-            anual += gCapa[i][m];
-            if (gCapa[i][m] > 0.0) positivos += gCapa[i][m];
-        }
-        bool abierta = S[primeraSubcapa[i]] < kEspesorEquivalenteAbierto;
-        float lambda = capas[i].conductividad;
-        bool aislante = lambda > 0.0f && lambda < kConductividadAislante;
-        if (abierta && (anual > 0.0 || (positivos > 0.0 && aislante))) return true;
-    }
-    return false;
+    acumularDesdeFuera(perfil, he);
+    Presiones presiones = presionesMensuales(perfil, he, hi, Te, Ti, HRe, HRi);
+    const PorMes g = tasasCondensacion(perfil, presiones);
+    const PorMes gCapa = tasasPorCapa(perfil, presiones.plano, g, static_cast<int>(capas.size()));
+    return algunaCapaCondensa(capas, perfil, gCapa);
 }

@@ -1,6 +1,7 @@
 #include "geometry/JerarquiaVolumenes.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numeric>
 
@@ -19,6 +20,156 @@ constexpr int kProfundidadSah = 40;
 constexpr int kPila = 128;
 // Boxes of polygons lying in a coordinate plane are padded so that they keep some thickness.
 constexpr float kHolgura = 1e-4f;
+
+// A box that grows with what it takes in (and, for a bin, the polygons it holds).
+struct Cubo {
+    float bmin[3] = {1e30f, 1e30f, 1e30f}, bmax[3] = {-1e30f, -1e30f, -1e30f};
+    int n = 0;
+    void anadir(const Cubo& c) {
+        n += c.n;
+        for (int a = 0; a < 3; ++a) {
+            bmin[a] = std::min(bmin[a], c.bmin[a]);
+            bmax[a] = std::max(bmax[a], c.bmax[a]);
+        }
+    }
+};
+
+// Half the surface area of a box.
+float areaCaja(const float* a, const float* b) {
+    const float dx = b[0] - a[0], dy = b[1] - a[1], dz = b[2] - a[2];
+    return dx * dy + dy * dz + dz * dx;
+}
+
+// The best split found by the surface-area heuristic: bins 0 .. corte of axis `eje` go left.
+struct CorteSah {
+    int eje = -1, corte = 0;
+    float coste = 1e30f;
+};
+
+// How a node is split: the new order of its polygons, the size of the left half, the axis.
+struct Division {
+    std::vector<int> orden;
+    int medio = 0;
+    int eje = 0;
+};
+
+// The polygons [inicio, fin) of a node under construction: the box of their boxes and the box
+// of their centres. The split is chosen by the surface-area heuristic over kCubos bins of the
+// centres along each axis: the cheapest partition in expected ray tests.
+struct Tramo {
+    int inicio, fin;
+    const std::vector<float>& cajas;   // 6 per polygon: min xyz, max xyz
+    const std::vector<float>& centros; // 3 per polygon
+    float bmin[3], bmax[3];
+    float cmin[3] = {1e30f, 1e30f, 1e30f}, cmax[3] = {-1e30f, -1e30f, -1e30f};
+
+    Tramo(int i, int f, const std::vector<float>& cj, const std::vector<float>& ct)
+        : inicio(i), fin(f), cajas(cj), centros(ct) {
+        for (int e = 0; e < 3; ++e) {
+            bmin[e] = 1e30f;
+            bmax[e] = -1e30f;
+        }
+        for (int k = inicio; k < fin; ++k) {
+            for (int e = 0; e < 3; ++e) {
+                bmin[e] = std::min(bmin[e], cajas[6 * k + e]);
+                bmax[e] = std::max(bmax[e], cajas[6 * k + 3 + e]);
+                cmin[e] = std::min(cmin[e], centros[3 * k + e]);
+                cmax[e] = std::max(cmax[e], centros[3 * k + e]);
+            }
+        }
+    }
+
+    int cuenta() const { return fin - inicio; }
+
+    // The bin of polygon i's centre along axis e.
+    int cuboDe(int i, int e) const {
+        const float ancho = cmax[e] - cmin[e];
+        int k = static_cast<int>((centros[3 * i + e] - cmin[e]) / ancho * kCubos);
+        return std::min(std::max(k, 0), kCubos - 1);
+    }
+
+    // The polygons binned along axis e.
+    std::array<Cubo, kCubos> cubos(int e) const {
+        std::array<Cubo, kCubos> res;
+        for (int i = inicio; i < fin; ++i) {
+            Cubo& c = res[cuboDe(i, e)];
+            ++c.n;
+            for (int a = 0; a < 3; ++a) {
+                c.bmin[a] = std::min(c.bmin[a], cajas[6 * i + a]);
+                c.bmax[a] = std::max(c.bmax[a], cajas[6 * i + 3 + a]);
+            }
+        }
+        return res;
+    }
+
+    // Every split between bins along axis e against the best so far.
+    void probarEje(int e, CorteSah& mejor) const {
+        const std::array<Cubo, kCubos> cs = cubos(e);
+        // Sweep from the right to get the area and count of every right-hand side.
+        float areaDerecha[kCubos];
+        int nDerecha[kCubos];
+        Cubo acum;
+        for (int k = kCubos - 1; k > 0; --k) {
+            acum.anadir(cs[k]);
+            areaDerecha[k] = acum.n ? areaCaja(acum.bmin, acum.bmax) : 0.0f;
+            nDerecha[k] = acum.n;
+        }
+        Cubo izq;
+        for (int k = 0; k < kCubos - 1; ++k) {
+            izq.anadir(cs[k]);
+            if (izq.n == 0 || nDerecha[k + 1] == 0) continue;
+            const float coste =
+                izq.n * areaCaja(izq.bmin, izq.bmax) + nDerecha[k + 1] * areaDerecha[k + 1];
+            if (coste < mejor.coste) {
+                mejor.coste = coste;
+                mejor.eje = e;
+                mejor.corte = k;
+            }
+        }
+    }
+
+    CorteSah mejorCorte() const {
+        CorteSah mejor;
+        for (int e = 0; e < 3; ++e)
+            if (cmax[e] - cmin[e] > 1e-6f) probarEje(e, mejor);
+        return mejor;
+    }
+
+    // Whether the node is split, and how. Deep in an unbalanced tree, median splits along the
+    // longest axis of the centres bound the depth (and the query stack); otherwise the
+    // heuristic's split when it pays or the node is too big for a leaf; when all centres
+    // coincide, the list in two halves.
+    bool dividir(int profundidad, Division& d) const {
+        const int n = cuenta();
+        if (n <= kHojaMinima) return false;
+        const CorteSah mejor = mejorCorte();
+        const float costeHoja = n * areaCaja(bmin, bmax);
+        d.orden.resize(static_cast<std::size_t>(n));
+        std::iota(d.orden.begin(), d.orden.end(), inicio);
+        if (profundidad >= kProfundidadSah && n > kHojaMaxima) {
+            d.eje = 0;
+            for (int e = 1; e < 3; ++e)
+                if (cmax[e] - cmin[e] > cmax[d.eje] - cmin[d.eje]) d.eje = e;
+            d.medio = n / 2;
+            const int eje = d.eje;
+            std::nth_element(
+                d.orden.begin(), d.orden.begin() + d.medio, d.orden.end(),
+                [&](int a, int b) { return centros[3 * a + eje] < centros[3 * b + eje]; });
+        } else if (mejor.eje >= 0 && (mejor.coste < costeHoja || n > kHojaMaxima)) {
+            d.eje = mejor.eje;
+            auto mitad = std::stable_partition(d.orden.begin(), d.orden.end(), [&](int i) {
+                return cuboDe(i, mejor.eje) <= mejor.corte;
+            });
+            d.medio = static_cast<int>(mitad - d.orden.begin());
+        } else if (n <= kHojaMaxima) {
+            return false;
+        } else {
+            d.eje = 0;
+            d.medio = n / 2;
+        }
+        return true;
+    }
+};
 
 } // namespace
 
@@ -78,119 +229,33 @@ JerarquiaVolumenes::JerarquiaVolumenes(const std::vector<PoliArea*>& poligonos) 
 }
 
 // Builds the subtree over polygons [inicio, fin) (reordering them, with their boxes and centres)
-// and returns the index of its root. The split is chosen by the surface-area heuristic over
-// kCubos bins of the centres along each axis: the cheapest partition in expected ray tests.
+// and returns the index of its root; the first child follows its parent.
 int JerarquiaVolumenes::construir(int inicio, int fin, std::vector<float>& cajas,
                                   std::vector<float>& centros, int profundidad) {
     const int indice = static_cast<int>(nodos_.size());
     nodos_.push_back(Nodo());
+    const Tramo tramo(inicio, fin, cajas, centros);
     Nodo nodo;
-    float cmin[3] = {1e30f, 1e30f, 1e30f}, cmax[3] = {-1e30f, -1e30f, -1e30f};
-    for (int e = 0; e < 3; ++e) {
-        nodo.bmin[e] = 1e30f;
-        nodo.bmax[e] = -1e30f;
+    std::copy(tramo.bmin, tramo.bmin + 3, nodo.bmin);
+    std::copy(tramo.bmax, tramo.bmax + 3, nodo.bmax);
+    nodo.segundo = inicio;
+    nodo.cuenta = fin - inicio;
+    nodo.eje = 0;
+    Division division;
+    if (tramo.dividir(profundidad, division)) {
+        reordenar(inicio, division.orden, cajas, centros);
+        construir(inicio, inicio + division.medio, cajas, centros, profundidad + 1);
+        nodo.segundo = construir(inicio + division.medio, fin, cajas, centros, profundidad + 1);
+        nodo.cuenta = 0;
+        nodo.eje = division.eje;
     }
-    for (int i = inicio; i < fin; ++i) {
-        for (int e = 0; e < 3; ++e) {
-            nodo.bmin[e] = std::min(nodo.bmin[e], cajas[6 * i + e]);
-            nodo.bmax[e] = std::max(nodo.bmax[e], cajas[6 * i + 3 + e]);
-            cmin[e] = std::min(cmin[e], centros[3 * i + e]);
-            cmax[e] = std::max(cmax[e], centros[3 * i + e]);
-        }
-    }
-    const int cuenta = fin - inicio;
-    auto hoja = [&]() {
-        nodo.segundo = inicio;
-        nodo.cuenta = cuenta;
-        nodo.eje = 0;
-        nodos_[indice] = nodo;
-        return indice;
-    };
-    if (cuenta <= kHojaMinima) return hoja();
+    nodos_[indice] = nodo;
+    return indice;
+}
 
-    // Surface-area heuristic over binned centres.
-    struct Cubo {
-        float bmin[3] = {1e30f, 1e30f, 1e30f}, bmax[3] = {-1e30f, -1e30f, -1e30f};
-        int n = 0;
-    };
-    auto areaCaja = [](const float* a, const float* b) {
-        const float dx = b[0] - a[0], dy = b[1] - a[1], dz = b[2] - a[2];
-        return dx * dy + dy * dz + dz * dx;
-    };
-    auto cuboDe = [&](int i, int e) {
-        const float ancho = cmax[e] - cmin[e];
-        int k = static_cast<int>((centros[3 * i + e] - cmin[e]) / ancho * kCubos);
-        return std::min(std::max(k, 0), kCubos - 1);
-    };
-    int mejorEje = -1, mejorCorte = 0;
-    float mejorCoste = 1e30f;
-    for (int e = 0; e < 3; ++e) {
-        if (!(cmax[e] - cmin[e] > 1e-6f)) continue;
-        Cubo cubos[kCubos];
-        for (int i = inicio; i < fin; ++i) {
-            Cubo& c = cubos[cuboDe(i, e)];
-            ++c.n;
-            for (int a = 0; a < 3; ++a) {
-                c.bmin[a] = std::min(c.bmin[a], cajas[6 * i + a]);
-                c.bmax[a] = std::max(c.bmax[a], cajas[6 * i + 3 + a]);
-            }
-        }
-        // Sweep from the right to get the area and count of every right-hand side.
-        float areaDerecha[kCubos];
-        int nDerecha[kCubos];
-        Cubo acum;
-        for (int k = kCubos - 1; k > 0; --k) {
-            acum.n += cubos[k].n;
-            for (int a = 0; a < 3; ++a) {
-                acum.bmin[a] = std::min(acum.bmin[a], cubos[k].bmin[a]);
-                acum.bmax[a] = std::max(acum.bmax[a], cubos[k].bmax[a]);
-            }
-            areaDerecha[k] = acum.n ? areaCaja(acum.bmin, acum.bmax) : 0.0f;
-            nDerecha[k] = acum.n;
-        }
-        Cubo izq;
-        for (int k = 0; k < kCubos - 1; ++k) {
-            izq.n += cubos[k].n;
-            for (int a = 0; a < 3; ++a) {
-                izq.bmin[a] = std::min(izq.bmin[a], cubos[k].bmin[a]);
-                izq.bmax[a] = std::max(izq.bmax[a], cubos[k].bmax[a]);
-            }
-            if (izq.n == 0 || nDerecha[k + 1] == 0) continue;
-            const float coste =
-                izq.n * areaCaja(izq.bmin, izq.bmax) + nDerecha[k + 1] * areaDerecha[k + 1];
-            if (coste < mejorCoste) {
-                mejorCoste = coste;
-                mejorEje = e;
-                mejorCorte = k;
-            }
-        }
-    }
-    const float costeHoja = cuenta * areaCaja(nodo.bmin, nodo.bmax);
-    int medio;
-    int eje;
-    std::vector<int> orden(static_cast<std::size_t>(cuenta));
-    std::iota(orden.begin(), orden.end(), inicio);
-    if (profundidad >= kProfundidadSah && cuenta > kHojaMaxima) {
-        // Deep in an unbalanced tree: median splits bound the depth (and the query stack).
-        eje = 0;
-        for (int e = 1; e < 3; ++e)
-            if (cmax[e] - cmin[e] > cmax[eje] - cmin[eje]) eje = e;
-        medio = cuenta / 2;
-        std::nth_element(orden.begin(), orden.begin() + medio, orden.end(),
-                         [&](int a, int b) { return centros[3 * a + eje] < centros[3 * b + eje]; });
-    } else if (mejorEje >= 0 && (mejorCoste < costeHoja || cuenta > kHojaMaxima)) {
-        eje = mejorEje;
-        auto mitad = std::stable_partition(orden.begin(), orden.end(),
-                                           [&](int i) { return cuboDe(i, eje) <= mejorCorte; });
-        medio = static_cast<int>(mitad - orden.begin());
-    } else if (cuenta <= kHojaMaxima) {
-        return hoja();
-    } else {
-        // All centres coincide: split the list in two halves.
-        eje = 0;
-        medio = cuenta / 2;
-    }
-
+// Polygons, boxes and centres from `inicio` on take the order `orden` (absolute indices).
+void JerarquiaVolumenes::reordenar(int inicio, const std::vector<int>& orden,
+                                   std::vector<float>& cajas, std::vector<float>& centros) {
     std::vector<Poligono> p2;
     std::vector<float> c2, m2;
     p2.reserve(orden.size());
@@ -202,13 +267,6 @@ int JerarquiaVolumenes::construir(int inicio, int fin, std::vector<float>& cajas
     std::copy(p2.begin(), p2.end(), poligonos_.begin() + inicio);
     std::copy(c2.begin(), c2.end(), cajas.begin() + 6 * inicio);
     std::copy(m2.begin(), m2.end(), centros.begin() + 3 * inicio);
-
-    construir(inicio, inicio + medio, cajas, centros, profundidad + 1);
-    nodo.segundo = construir(inicio + medio, fin, cajas, centros, profundidad + 1);
-    nodo.cuenta = 0;
-    nodo.eje = eje;
-    nodos_[indice] = nodo;
-    return indice;
 }
 
 bool JerarquiaVolumenes::cruza(const Poligono& p, const float o[3], const float d[3], float tmin,

@@ -43,6 +43,8 @@ private:
 
     int construir(int inicio, int fin, std::vector<float>& cajas, std::vector<float>& centros,
                   int profundidad);
+    void reordenar(int inicio, const std::vector<int>& orden, std::vector<float>& cajas,
+                   std::vector<float>& centros);
     bool cruza(const Poligono& p, const float o[3], const float d[3], float tmin, float tmax) const;
 
     std::vector<Poligono> poligonos_;

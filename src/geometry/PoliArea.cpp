@@ -33,6 +33,80 @@ bool iguales(const Point3& a, const Point3& b) {
            std::fabs(static_cast<double>(a.z) - b.z) < 1e-10;
 }
 
+// The unit normal from the first edge and the last node; while it is too short, retried with
+// the node before it, down to node 3 (three- and four-node polygons are never retried). A
+// missing node counts as a degenerate candidate; validation reports it.
+Vector3 normalCandidata(const PLinea& c0, const Point3& p0, const Vector3& ejeX, double tol) {
+    auto candidata = [&](int m) {
+        const Point3* q = c0.nodo(m);
+        return q ? ejeX.cruz(*q - p0) : Vector3();
+    };
+    int m = c0.numNodos() - 1;
+    Vector3 nrm = candidata(m);
+    while (nrm.norma() < tol && m > 3) {
+        --m;
+        nrm = candidata(m);
+    }
+    return normalizar(nrm);
+}
+
+// The normal, reversed when the outer contour turns clockwise about it.
+Vector3 orientarNormal(const PLinea& c0, const Point3& origen, const Vector3& nrm) {
+    double suma = 0.0;
+    for (int i = 0; i + 1 < c0.numNodos(); ++i) {
+        const Point3* a = c0.nodo(i);
+        const Point3* b = c0.nodo(i + 1);
+        if (!a || !b) continue;
+        Vector3 c = (*a - origen).cruz(*b - origen);
+        double mitad = 0.5 * c.norma();
+        suma += c.punto(nrm) < 0.0 ? -mitad : mitad;
+    }
+    return suma < 0.0 ? -nrm : nrm;
+}
+
+void comprobarPlanaridad(const std::vector<std::unique_ptr<PLinea>>& contornos,
+                         const Point3& origen, const Vector3& normal, double tol) {
+    for (const auto& c : contornos) {
+        if (!c) continue;
+        for (const auto& q : c->nodos)
+            if (q) afirmar(std::fabs((*q - origen).punto(normal)) < tol);
+    }
+}
+
+// Node j of contour i against the nodes after it in its contour and every node of the later
+// contours.
+void validarNodo(const std::vector<std::unique_ptr<PLinea>>& contornos, int i, int j) {
+    const PLinea* ci = contornos[i].get();
+    const int ni = ci->numNodos();
+    const Point3* pj = ci->nodo(j);
+    for (int k = j + 1; k < ni; ++k) {
+        const Point3* pk = ci->nodo(k);
+        comprobar(pj && pk, kNodoNoEspecificado);
+        comprobar(!iguales(*pj, *pk), kNodosRepetidos);
+    }
+    comprobar(pj != nullptr, kNodoNoEspecificado); // the last node
+    for (std::size_t mm = static_cast<std::size_t>(i) + 1; mm < contornos.size(); ++mm) {
+        const PLinea* cm = contornos[mm].get();
+        comprobar(cm != nullptr, kNodoNoEspecificado);
+        comprobar(cm->numNodos() > 2, kPocosNodos);
+        for (const auto& q : cm->nodos) {
+            comprobar(q != nullptr, kNodoNoEspecificado);
+            comprobar(!iguales(*q, *pj), kNodosRepetidos);
+        }
+    }
+}
+
+// Missing contours or nodes, too few nodes, repeated nodes.
+void validarContornos(const std::vector<std::unique_ptr<PLinea>>& contornos) {
+    const int nc = static_cast<int>(contornos.size());
+    for (int i = 0; i < nc; ++i) {
+        const PLinea* ci = contornos[i].get();
+        comprobar(ci != nullptr, kNodoNoEspecificado);
+        comprobar(ci->numNodos() > 2, kPocosNodos);
+        for (int j = 0; j < ci->numNodos(); ++j) validarNodo(contornos, i, j);
+    }
+}
+
 } // namespace
 
 PoliArea::PoliArea(int numContornos) {
@@ -62,82 +136,32 @@ bool PoliArea::initFrame() {
     afirmar(!contornos.empty() && contornos[0] && contornos[0]->numNodos() > 2 &&
             contornos[0]->nodo(0) && contornos[0]->nodo(1));
     const PLinea& c0 = *contornos[0];
-    const int n = c0.numNodos();
     const Point3 p0 = *c0.nodo(0);
 
     // 2. Origin and x axis along the first edge.
     origen_ = p0;
     ejeX_ = normalizar(*c0.nodo(1) - p0);
 
-    // 3. Normal from the last node; while it is too short, retry with the node before it, down
-    //    to node 3 (three- and four-node polygons are never retried). A missing node counts as
-    //    a degenerate candidate; validation below reports it.
-    auto candidata = [&](int m) {
-        const Point3* q = c0.nodo(m);
-        return q ? ejeX_.cruz(*q - p0) : Vector3();
-    };
+    // 3-4. The normal, turned so that the outer contour runs counter-clockwise about it.
     const double tol = tolerancia();
-    int m = n - 1;
-    Vector3 nrm = candidata(m);
-    while (nrm.norma() < tol && m > 3) {
-        --m;
-        nrm = candidata(m);
-    }
-    nrm = normalizar(nrm);
-
-    // 4. Orientation: the outer contour must turn counter-clockwise about the normal.
-    double suma = 0.0;
-    for (int i = 0; i + 1 < n; ++i) {
-        const Point3* a = c0.nodo(i);
-        const Point3* b = c0.nodo(i + 1);
-        if (!a || !b) continue;
-        Vector3 c = (*a - origen_).cruz(*b - origen_);
-        double mitad = 0.5 * c.norma();
-        suma += c.punto(nrm) < 0.0 ? -mitad : mitad;
-    }
-    if (suma < 0.0) nrm = -nrm;
-    normal_ = nrm;
+    normal_ = orientarNormal(c0, origen_, normalCandidata(c0, p0, ejeX_, tol));
 
     // 5. y axis.
     ejeY_ = normal_.cruz(ejeX_);
 
-    // 6. Planarity of every node of every contour.
-    for (const auto& c : contornos) {
-        if (!c) continue;
-        for (const auto& q : c->nodos)
-            if (q) afirmar(std::fabs((*q - origen_).punto(normal_)) < tol);
-    }
-
-    // 7. Validation: missing contours or nodes, too few nodes, repeated nodes.
-    const int nc = numContornos();
-    for (int i = 0; i < nc; ++i) {
-        const PLinea* ci = contornos[i].get();
-        comprobar(ci != nullptr, kNodoNoEspecificado);
-        comprobar(ci->numNodos() > 2, kPocosNodos);
-        const int ni = ci->numNodos();
-        for (int j = 0; j < ni; ++j) {
-            const Point3* pj = ci->nodo(j);
-            for (int k = j + 1; k < ni; ++k) {
-                const Point3* pk = ci->nodo(k);
-                comprobar(pj && pk, kNodoNoEspecificado);
-                comprobar(!iguales(*pj, *pk), kNodosRepetidos);
-            }
-            comprobar(pj != nullptr, kNodoNoEspecificado); // the last node
-            for (int mm = i + 1; mm < nc; ++mm) {
-                const PLinea* cm = contornos[mm].get();
-                comprobar(cm != nullptr, kNodoNoEspecificado);
-                comprobar(cm->numNodos() > 2, kPocosNodos);
-                for (const auto& q : cm->nodos) {
-                    comprobar(q != nullptr, kNodoNoEspecificado);
-                    comprobar(!iguales(*q, *pj), kNodosRepetidos);
-                }
-            }
-        }
-    }
+    // 6-7. Planarity of every node of every contour; then missing contours or nodes, too few
+    // nodes, repeated nodes.
+    comprobarPlanaridad(contornos, origen_, normal_, tol);
+    validarContornos(contornos);
 
     // 8. Bounding box of the outer contour in the local frame, measured from the origin.
+    calcularCaja(c0);
+    return true;
+}
+
+void PoliArea::calcularCaja(const PLinea& c0) {
     umin = vmin = umax = vmax = 0.0f;
-    for (int i = 1; i < n; ++i) {
+    for (int i = 1; i < c0.numNodos(); ++i) {
         Vector3 d = *c0.nodo(i) - origen_;
         float u = static_cast<float>(d.punto(ejeX_));
         float v = static_cast<float>(d.punto(ejeY_));
@@ -146,7 +170,6 @@ bool PoliArea::initFrame() {
         vmin = std::min(vmin, v);
         vmax = std::max(vmax, v);
     }
-    return true;
 }
 
 double PoliArea::area() const {

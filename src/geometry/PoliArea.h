@@ -44,6 +44,9 @@ public:
     float umin = 0, vmin = 0, umax = 0, vmax = 0;
 
 private:
+    // The bounding box (umin .. vmax) of the outer contour in the local frame.
+    void calcularCaja(const PLinea& contornoExterior);
+
     Point3 origen_;
     Vector3 normal_, ejeX_, ejeY_;
 };

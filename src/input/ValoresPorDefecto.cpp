@@ -1,5 +1,8 @@
 #include "input/ValoresPorDefecto.h"
 
+#include <utility>
+#include <variant>
+
 #include "base/ErrorFatal.h"
 #include "input/LeerBDL.h"
 
@@ -7,208 +10,276 @@ ValoresPorDefecto* gDefectos = nullptr;
 
 namespace {
 
-// Keys with a built-in fallback: the fallback stands when the key is absent; a value that does
-// not parse leaves the field as it was.
-void real(const LeerBDL& r, const char* clave, float& campo, float porDefecto) {
-    if (r.dameReal(clave, campo) < 0) campo = porDefecto;
-}
-void entero(const LeerBDL& r, const char* clave, int& campo, int porDefecto) {
-    if (r.dameEntero(clave, campo) < 0) campo = porDefecto;
-}
-void palabra(const LeerBDL& r, const char* clave, std::string& campo, const char* porDefecto) {
-    if (r.dameCadena(clave, campo) < 0) campo = porDefecto;
-}
+using V = ValoresPorDefecto;
 
-// Keys without a fallback: the field records whether the file gave them.
-void real(const LeerBDL& r, const char* clave, Opcional<float>& campo) {
-    campo.presente = r.dameReal(clave, campo.valor) == 0;
+// The value of a key read as the field's type: 0, or -1 when the key is absent (the field then
+// keeps its value, as it does when the value does not parse).
+int dame(const LeerBDL& r, const char* clave, float& valor) {
+    return r.dameReal(clave, valor);
 }
-void entero(const LeerBDL& r, const char* clave, Opcional<int>& campo) {
-    campo.presente = r.dameEntero(clave, campo.valor) == 0;
+int dame(const LeerBDL& r, const char* clave, int& valor) {
+    return r.dameEntero(clave, valor);
 }
-void palabra(const LeerBDL& r, const char* clave, Opcional<std::string>& campo) {
-    campo.presente = r.dameCadena(clave, campo.valor) == 0;
+int dame(const LeerBDL& r, const char* clave, std::string& valor) {
+    return r.dameCadena(clave, valor);
 }
 
-} // namespace
+// One key of the defaults file and the field it sets. A field with a fallback holds the fallback
+// unless the file gives the key; a value that does not parse leaves the fallback. An optional
+// field records whether the file gave the key. A partition surface property falls back on another
+// field (the surfaces' own value) when its key is absent, and keeps its own fallback when the
+// value does not parse.
+class Clave {
+public:
+    Clave(const char* clave, float V::*campo, float porDefecto)
+        : clave_(clave), campo_(ConDefecto<float>{campo, porDefecto}) {}
+    Clave(const char* clave, int V::*campo, int porDefecto)
+        : clave_(clave), campo_(ConDefecto<int>{campo, porDefecto}) {}
+    Clave(const char* clave, std::string V::*campo, const char* porDefecto)
+        : clave_(clave), campo_(ConDefecto<std::string>{campo, porDefecto}) {}
+    Clave(const char* clave, float V::*campo, float siNoEsNumero, float V::*siFalta)
+        : clave_(clave), campo_(DeOtroCampo{campo, siNoEsNumero, siFalta}) {}
+    template <class T>
+    Clave(const char* clave, Opcional<T> V::*campo) : clave_(clave), campo_(SinDefecto<T>{campo}) {}
 
-ValoresPorDefecto::ValoresPorDefecto(const std::string& rutaFichero) : ruta_(rutaFichero) {
-    alturaForjado = 0.2f;
-    deltapEnsayoPermeabilidad = 100.0f;
-    permeabilidad = 42.0f;
+    void leer(const LeerBDL& r, V& v) const { std::visit(Lector{r, clave_, v}, campo_); }
 
-    LeerBDL r(rutaFichero);
+private:
+    template <class T> struct ConDefecto {
+        T V::*campo;
+        T porDefecto;
+    };
+    template <class T> struct SinDefecto { Opcional<T> V::*campo; };
+    struct DeOtroCampo {
+        float V::*campo;
+        float siNoEsNumero;
+        float V::*siFalta;
+    };
 
-    // Demand limits and run control.
-    real(r, "DEMANDA-MINIMA-CALEFACCION", demandaMinimaCalefaccion, -1200.0f);
-    real(r, "DEMANDA-MINIMA-REFRIGERACION", demandaMinimaRefrigeracion, 1500.0f);
-    palabra(r, "STOP-AFTER-MINIMUM-REQUIREMENTS", pararTrasRequisitosMinimos, "YES");
-    real(r, "LONGITUD-DE-REFERENCIA", longitudReferencia, 15.0f);
+    struct Lector {
+        const LeerBDL& r;
+        const char* clave;
+        V& v;
 
-    // Air, furniture and thermal-model settings.
-    real(r, "ROCP", rocp);
-    real(r, "DELTAT", deltat);
-    real(r, "FURN-CP", furnCp);
-    real(r, "FURN-FRACTION", furnFraction);
-    real(r, "FURN-WEIGHT", furnWeight);
-    entero(r, "NINT-WF", nintWf);
-    entero(r, "MAX-DEN", maxDen);
-    entero(r, "MIN-NUM", minNum);
-    entero(r, "MAX-NUM", maxNum);
-    entero(r, "NUM-HORAS", numHoras);
-    entero(r, "NUM-PUN-VEN", numPunVen);
-    entero(r, "NUM-PUN-MUR", numPunMur);
-    entero(r, "DISCR-FI", discrFi);
-    entero(r, "DISCR-TE", discrTe);
-    real(r, "TINIFINITEDIFFERENCES =", tIniFiniteDifferences, 22.0f);
-    real(r, "TAUMUROANCHO =", tauMuroAncho, 540000.0f);
-    entero(r, "NFRMUROS =", nfrMuros, 100);
-    real(r, "EIGENRATIO =", eigenRatio, 50.0f);
-
-    // Surface coefficients and optical properties.
-    real(r, "HCINT", hcint);
-    real(r, "HRINT", hrint);
-    real(r, "HCINT-HOR", hcintHor);
-    real(r, "HRINT-HOR", hrintHor);
-    real(r, "HPINT", hpint);
-    real(r, "HPOUT", hpout);
-    real(r, "HCEXT", hcext);
-    real(r, "FF-SKY-C", ffSkyC);
-    if (r.dameReal("HREXT", hrext) < 0) {
-        hrext = 4.63f;
-        hrextPresente = 'N';
-    } else {
-        hrextPresente = 'S';
-    }
-    real(r, "ABS-CORTA", absCorta, 0.7f);
-    real(r, "EMISIVIDAD", emisividad, 0.9f);
-    real(r, "GROUND-REFLECTANCE", groundReflectance);
-    real(r, "VAPOUR-DIFFUSIVITY-FACTOR", vapourDiffusivityFactor, 1.0f);
-
-    // Slab, permeability and windows.
-    real(r, "ALTURA-FORJADO", alturaForjado, 0.2f);
-    real(r, "DELTAP-ENSAYO-PERMEABILIDAD", deltapEnsayoPermeabilidad, 100.0f);
-    real(r, "PERMEABILIDAD", permeabilidad, 42.0f);
-    palabra(r, "SPACER-TYPE", spacerType);
-    real(r, "FRAME-WIDTH", frameWidth);
-    real(r, "FRAME-ABS", frameAbs);
-    real(r, "FRAME-CONDUCT", frameConduct);
-
-    // Zonal air model, openings and leakage.
-    real(r, "RH-MAX", rhMax);
-    real(r, "RH-MIN", rhMin);
-    entero(r, "JET-PARTITION", jetPartition);
-    entero(r, "CROSS-PARTITION", crossPartition);
-    real(r, "AIR-TEMPERATURE", airTemperature);
-    entero(r, "X-PARTITION", xPartition);
-    entero(r, "Y-PARTITION", yPartition);
-    entero(r, "Z-PARTITION", zPartition);
-    real(r, "ANCHO-P", anchoP);
-    real(r, "ANCHO-V", anchoV);
-    real(r, "ALTO-P", altoP);
-    real(r, "ALTO-V", altoV);
-    real(r, "CD-P", cdP);
-    real(r, "CD-V", cdV);
-    real(r, "H0", h0);
-    real(r, "ARF-P", arfP);
-    real(r, "ARF-V", arfV);
-    real(r, "LONG-LEAK", longLeak);
-    real(r, "C-LEAK", cLeak);
-    real(r, "N-LEAK", nLeak);
-    real(r, "H-LEAK", hLeak);
-    real(r, "SUP-CR", supCr);
-    real(r, "C-CR", cCr);
-    real(r, "N-CR", nCr);
-    real(r, "H-CR", hCr);
-
-    // Ground.
-    groundK = 2.0f;
-    groundL = 1.0f;
-    groundRo = 2000.0f;
-    groundSh = 1000.0f;
-    groundR = 0.5f;
-    groundRv = 1.0f;
-    groundEit = 0.0f;
-    groundL2dSteady = 0.0f;
-    groundZground = 0.0f;
-    groundHeight = 0.0f;
-    real(r, "GROUND-K", groundK, 2.0f);
-    real(r, "GROUND-L", groundL, 1.0f);
-    real(r, "GROUND-RO", groundRo, 2000.0f);
-    real(r, "GROUND-SH", groundSh, 1000.0f);
-    real(r, "GROUND-R", groundR, 0.5f);
-    real(r, "GROUND-RV", groundRv, 1.0f);
-    real(r, "GROUND-EIT", groundEit, 0.0f);
-    real(r, "GROUND-L2DSTEADY", groundL2dSteady, 0.0f);
-    real(r, "GROUND-ZGROUND", groundZground, 0.0f);
-    real(r, "GROUND-HEIGHT", groundHeight, 0.0f);
-
-    // Interior partitions: the mode flags, then the partition properties.
-    std::string modo;
-    particionesSobrescribir = false;
-    particionesAnadir = false;
-    particionesDirecto = true;
-    if (r.dameCadena("INTERNAL-PARTITIONS = ", modo) == 0) {
-        if (modo == "DEFAULT-OVERWRITTEN") {
-            particionesSobrescribir = true;
-            particionesDirecto = false;
-        } else if (modo == "DEFAULT-ADDED") {
-            particionesAnadir = true;
-            particionesDirecto = false;
+        template <class T> void operator()(const ConDefecto<T>& c) const {
+            v.*c.campo = c.porDefecto;
+            dame(r, clave, v.*c.campo);
         }
-    }
-    real(r, "ABS_PARTITION = ", absParticion, absCorta);
-    real(r, "EMI_PARTITION = ", emiParticion, emisividad);
-    real(r, "CON_PARTITION = ", conParticion, 0.8f);
-    real(r, "DEN_PARTITION = ", denParticion, 1500.0f);
-    real(r, "SH_PARTITION = ", shParticion, 800.0f);
-    real(r, "TH_PARTITION = ", thParticion, 0.1f);
-    real(r, "RES_PARTITION = ", resParticion, 0.0f);
-    real(r, "RV_PARTITION", rvParticion, 1.0f);
-    palabra(r, "TYPE_PARTITION = ", tipoParticion, "U-VALUE");
-    if (tipoParticion == "U-VALUE") real(r, "U_PARTITION = ", uParticion, 1.0f);
-    entero(r, "PILARES-POR-ZONA", pilaresPorZona);
+        template <class T> void operator()(const SinDefecto<T>& c) const {
+            Opcional<T>& o = v.*c.campo;
+            o.presente = dame(r, clave, o.valor) == 0;
+        }
+        void operator()(const DeOtroCampo& c) const {
+            v.*c.campo = c.siNoEsNumero;
+            if (dame(r, clave, v.*c.campo) < 0) v.*c.campo = v.*c.siFalta;
+        }
+    };
 
-    // Thermal bridges: the settings, then one row per THERMAL-BRIDGE object in file order.
-    const int nPuentes = r.cuentaObjetos("THERMAL-BRIDGE");
-    puentes.clear();
-    puentes.reserve(static_cast<std::size_t>(nPuentes));
-    real(r, "LINEAR-THERMAL-TRANSMITTANCE = ", linearThermalTransmittance);
-    entero(r, "MULTIPLICADOR-CONTORNOS = ", multiplicadorContornos, 4);
+    const char* clave_;
+    std::variant<ConDefecto<float>, ConDefecto<int>, ConDefecto<std::string>, DeOtroCampo,
+                 SinDefecto<float>, SinDefecto<int>, SinDefecto<std::string>>
+        campo_;
+};
+
+// The keys of the defaults file, read in this order (a partition surface property after the
+// surface value it falls back on). Some keys carry their " =" and are not found without it.
+const Clave kClaves[] = {
+    // Demand limits and run control.
+    {"DEMANDA-MINIMA-CALEFACCION", &V::demandaMinimaCalefaccion, -1200.0f},
+    {"DEMANDA-MINIMA-REFRIGERACION", &V::demandaMinimaRefrigeracion, 1500.0f},
+    {"STOP-AFTER-MINIMUM-REQUIREMENTS", &V::pararTrasRequisitosMinimos, "YES"},
+    {"LONGITUD-DE-REFERENCIA", &V::longitudReferencia, 15.0f},
+    // Air, furniture and thermal-model settings.
+    {"ROCP", &V::rocp},
+    {"DELTAT", &V::deltat},
+    {"FURN-CP", &V::furnCp},
+    {"FURN-FRACTION", &V::furnFraction},
+    {"FURN-WEIGHT", &V::furnWeight},
+    {"NINT-WF", &V::nintWf},
+    {"MAX-DEN", &V::maxDen},
+    {"MIN-NUM", &V::minNum},
+    {"MAX-NUM", &V::maxNum},
+    {"NUM-HORAS", &V::numHoras},
+    {"NUM-PUN-VEN", &V::numPunVen},
+    {"NUM-PUN-MUR", &V::numPunMur},
+    {"DISCR-FI", &V::discrFi},
+    {"DISCR-TE", &V::discrTe},
+    {"TINIFINITEDIFFERENCES =", &V::tIniFiniteDifferences, 22.0f},
+    {"TAUMUROANCHO =", &V::tauMuroAncho, 540000.0f},
+    {"NFRMUROS =", &V::nfrMuros, 100},
+    {"EIGENRATIO =", &V::eigenRatio, 50.0f},
+    // Surface coefficients and optical properties (HREXT apart: its presence is recorded).
+    {"HCINT", &V::hcint},
+    {"HRINT", &V::hrint},
+    {"HCINT-HOR", &V::hcintHor},
+    {"HRINT-HOR", &V::hrintHor},
+    {"HPINT", &V::hpint},
+    {"HPOUT", &V::hpout},
+    {"HCEXT", &V::hcext},
+    {"FF-SKY-C", &V::ffSkyC},
+    {"ABS-CORTA", &V::absCorta, 0.7f},
+    {"EMISIVIDAD", &V::emisividad, 0.9f},
+    {"GROUND-REFLECTANCE", &V::groundReflectance},
+    {"VAPOUR-DIFFUSIVITY-FACTOR", &V::vapourDiffusivityFactor, 1.0f},
+    // Slab, permeability and windows.
+    {"ALTURA-FORJADO", &V::alturaForjado, 0.2f},
+    {"DELTAP-ENSAYO-PERMEABILIDAD", &V::deltapEnsayoPermeabilidad, 100.0f},
+    {"PERMEABILIDAD", &V::permeabilidad, 42.0f},
+    {"SPACER-TYPE", &V::spacerType},
+    {"FRAME-WIDTH", &V::frameWidth},
+    {"FRAME-ABS", &V::frameAbs},
+    {"FRAME-CONDUCT", &V::frameConduct},
+    // Zonal air model, openings and leakage.
+    {"RH-MAX", &V::rhMax},
+    {"RH-MIN", &V::rhMin},
+    {"JET-PARTITION", &V::jetPartition},
+    {"CROSS-PARTITION", &V::crossPartition},
+    {"AIR-TEMPERATURE", &V::airTemperature},
+    {"X-PARTITION", &V::xPartition},
+    {"Y-PARTITION", &V::yPartition},
+    {"Z-PARTITION", &V::zPartition},
+    {"ANCHO-P", &V::anchoP},
+    {"ANCHO-V", &V::anchoV},
+    {"ALTO-P", &V::altoP},
+    {"ALTO-V", &V::altoV},
+    {"CD-P", &V::cdP},
+    {"CD-V", &V::cdV},
+    {"H0", &V::h0},
+    {"ARF-P", &V::arfP},
+    {"ARF-V", &V::arfV},
+    {"LONG-LEAK", &V::longLeak},
+    {"C-LEAK", &V::cLeak},
+    {"N-LEAK", &V::nLeak},
+    {"H-LEAK", &V::hLeak},
+    {"SUP-CR", &V::supCr},
+    {"C-CR", &V::cCr},
+    {"N-CR", &V::nCr},
+    {"H-CR", &V::hCr},
+    // Ground.
+    {"GROUND-K", &V::groundK, 2.0f},
+    {"GROUND-L", &V::groundL, 1.0f},
+    {"GROUND-RO", &V::groundRo, 2000.0f},
+    {"GROUND-SH", &V::groundSh, 1000.0f},
+    {"GROUND-R", &V::groundR, 0.5f},
+    {"GROUND-RV", &V::groundRv, 1.0f},
+    {"GROUND-EIT", &V::groundEit, 0.0f},
+    {"GROUND-L2DSTEADY", &V::groundL2dSteady, 0.0f},
+    {"GROUND-ZGROUND", &V::groundZground, 0.0f},
+    {"GROUND-HEIGHT", &V::groundHeight, 0.0f},
+    // Interior partitions (the mode and the U-value apart): the surface properties follow the
+    // outer surfaces' when absent.
+    {"ABS_PARTITION = ", &V::absParticion, 0.7f, &V::absCorta},
+    {"EMI_PARTITION = ", &V::emiParticion, 0.9f, &V::emisividad},
+    {"CON_PARTITION = ", &V::conParticion, 0.8f},
+    {"DEN_PARTITION = ", &V::denParticion, 1500.0f},
+    {"SH_PARTITION = ", &V::shParticion, 800.0f},
+    {"TH_PARTITION = ", &V::thParticion, 0.1f},
+    {"RES_PARTITION = ", &V::resParticion, 0.0f},
+    {"RV_PARTITION", &V::rvParticion, 1.0f},
+    {"TYPE_PARTITION = ", &V::tipoParticion, "U-VALUE"},
+    {"PILARES-POR-ZONA", &V::pilaresPorZona},
+    // Thermal-bridge settings (the bridge rows apart).
+    {"LINEAR-THERMAL-TRANSMITTANCE = ", &V::linearThermalTransmittance},
+    {"MULTIPLICADOR-CONTORNOS = ", &V::multiplicadorContornos, 4},
+    {"TOLERANCIA-PTL = ", &V::toleranciaPtl, 0.001f},
+    {"TOL-HOR-FRENTE-FORJADO = ", &V::tolHorFrenteForjado, 30.0f},
+};
+
+// The shutter keys, read only when the file gives "AUTOMATIC-SHUTTER".
+const Clave kClavesPersiana[] = {
+    {"SHUTTER-TRANSMITTANCE-MULTIPLIER-SUMMER", &V::shutterTransmittanceMultiplierSummer},
+    {"SHUTTER-CONDUCTANCE-FACTOR", &V::shutterConductanceFactor},
+    {"SHUTTER-PERCENTAGE", &V::shutterPercentage},
+};
+
+// The keys of a THERMAL-BRIDGE row: an absent key, or a value that does not parse, keeps the
+// row's own default.
+const std::pair<const char*, float TipoPuenteTermico::*> kRealesPuente[] = {
+    {"TTL =", &TipoPuenteTermico::ttl},
+    {"FRSI =", &TipoPuenteTermico::frsi},
+    {"ANGLE-MIN =", &TipoPuenteTermico::anguloMin},
+    {"ANGLE-MAX =", &TipoPuenteTermico::anguloMax},
+};
+const std::pair<const char*, std::string TipoPuenteTermico::*> kPalabrasPuente[] = {
+    {"TYPE =", &TipoPuenteTermico::tipo},
+    {"PARTITION =", &TipoPuenteTermico::particion},
+};
+
+void leerRadiacionExterior(const LeerBDL& r, V& v) {
+    v.hrext = 4.63f;
+    v.hrextPresente = r.dameReal("HREXT", v.hrext) == 0 ? 'S' : 'N';
+}
+
+// DEFAULT-OVERWRITTEN and DEFAULT-ADDED; any other word, or none, is the direct mode.
+void leerModoParticiones(const LeerBDL& r, V& v) {
+    std::string modo;
+    v.particionesSobrescribir = false;
+    v.particionesAnadir = false;
+    v.particionesDirecto = true;
+    if (r.dameCadena("INTERNAL-PARTITIONS = ", modo) != 0) return;
+    if (modo == "DEFAULT-OVERWRITTEN") {
+        v.particionesSobrescribir = true;
+        v.particionesDirecto = false;
+    } else if (modo == "DEFAULT-ADDED") {
+        v.particionesAnadir = true;
+        v.particionesDirecto = false;
+    }
+}
+
+// The partition's U-value is read only for partitions given by their U-value.
+void leerTransmitanciaParticion(const LeerBDL& r, V& v) {
+    v.uParticion = 1.0f;
+    if (v.tipoParticion == "U-VALUE") r.dameReal("U_PARTITION = ", v.uParticion);
+}
+
+// One row per THERMAL-BRIDGE object, in file order.
+void leerPuentes(LeerBDL& r, V& v) {
     std::string varias;
-    variasOpciones = r.dameCadena("SEVERAL-OPTIONS = ", varias) == 0 && varias == "YES";
-    real(r, "TOLERANCIA-PTL = ", toleranciaPtl, 0.001f);
-    real(r, "TOL-HOR-FRENTE-FORJADO = ", tolHorFrenteForjado, 30.0f);
+    v.variasOpciones = r.dameCadena("SEVERAL-OPTIONS = ", varias) == 0 && varias == "YES";
+    const int nPuentes = r.cuentaObjetos("THERMAL-BRIDGE");
+    v.puentes.clear();
+    v.puentes.reserve(static_cast<std::size_t>(nPuentes));
     r.inicioObjetos();
     for (int i = 0; i < nPuentes; ++i) {
         TipoPuenteTermico p;
         if (r.siguienteObjeto(p.nombre, "THERMAL-BRIDGE") != 0) break;
         auto o = LeerBDL::objeto(r, "THERMAL-BRIDGE", p.nombre);
-        real(*o, "TTL =", p.ttl, 0.0f);
-        real(*o, "FRSI =", p.frsi, 1.0f);
-        real(*o, "ANGLE-MIN =", p.anguloMin, 0.0f);
-        real(*o, "ANGLE-MAX =", p.anguloMax, 0.0f);
-        palabra(*o, "TYPE =", p.tipo, "MASONRY");
-        palabra(*o, "PARTITION =", p.particion, "BOTH");
-        puentes.push_back(std::move(p));
+        for (const auto& [clave, campo] : kRealesPuente) o->dameReal(clave, p.*campo);
+        for (const auto& [clave, campo] : kPalabrasPuente) o->dameCadena(clave, p.*campo);
+        v.puentes.push_back(std::move(p));
     }
+}
 
-    // Names of the unheated spaces.
-    noHabitables.clear();
-    if (r.dameListaCadenas("NO-HABITABLES", noHabitables) < 0)
+void leerNoHabitables(const LeerBDL& r, V& v) {
+    v.noHabitables.clear();
+    if (r.dameListaCadenas("NO-HABITABLES", v.noHabitables) < 0)
         errorFatal("Error en el fichero defectos.inp: Error leyendo NO-HABITABLES");
+}
 
-    // Shutters: the three values stand only with "AUTOMATIC-SHUTTER".
-    if (r.dameCadena("AUTOMATIC-SHUTTER", automaticShutter) == 0) {
-        real(r, "SHUTTER-TRANSMITTANCE-MULTIPLIER-SUMMER", shutterTransmittanceMultiplierSummer);
-        real(r, "SHUTTER-CONDUCTANCE-FACTOR", shutterConductanceFactor);
-        real(r, "SHUTTER-PERCENTAGE", shutterPercentage);
+// Without "AUTOMATIC-SHUTTER" there is no automatic shutter and the shutter values are those of
+// no shutter at all.
+void leerPersianas(const LeerBDL& r, V& v) {
+    if (r.dameCadena("AUTOMATIC-SHUTTER", v.automaticShutter) == 0) {
+        for (const Clave& clave : kClavesPersiana) clave.leer(r, v);
     } else {
-        automaticShutter = "NO";
-        shutterTransmittanceMultiplierSummer = {1.0f, true};
-        shutterConductanceFactor = {1.0f, true};
-        shutterPercentage = {0.0f, true};
+        v.automaticShutter = "NO";
+        v.shutterTransmittanceMultiplierSummer = {1.0f, true};
+        v.shutterConductanceFactor = {1.0f, true};
+        v.shutterPercentage = {0.0f, true};
     }
+}
+
+} // namespace
+
+ValoresPorDefecto::ValoresPorDefecto(const std::string& rutaFichero) : ruta_(rutaFichero) {
+    LeerBDL r(rutaFichero);
+    for (const Clave& clave : kClaves) clave.leer(r, *this);
+    leerRadiacionExterior(r, *this);
+    leerModoParticiones(r, *this);
+    leerTransmitanciaParticion(r, *this);
+    leerPuentes(r, *this);
+    leerNoHabitables(r, *this);
+    leerPersianas(r, *this);
 }
 
 ValoresPorDefecto::~ValoresPorDefecto() = default;

@@ -22,7 +22,8 @@ struct TipoPuenteTermico {
 };
 
 // The calculation constants of the defaults file ("defectos.inp"), read once at the start of
-// the run and read-only afterwards (published as gDefectos).
+// the run and read-only afterwards (published as gDefectos). The constructor sets every field:
+// the file's value or the fallback stated beside the field's key in the reader's table.
 class ValoresPorDefecto {
 public:
     explicit ValoresPorDefecto(const std::string& rutaFichero);
@@ -34,32 +35,32 @@ public:
     const std::string& ruta() const { return ruta_; }
 
     // Group 1
-    float demandaMinimaCalefaccion = -1200.0f;
-    float demandaMinimaRefrigeracion = 1500.0f;
-    std::string pararTrasRequisitosMinimos = "YES";
-    float longitudReferencia = 15.0f;
+    float demandaMinimaCalefaccion;
+    float demandaMinimaRefrigeracion;
+    std::string pararTrasRequisitosMinimos;
+    float longitudReferencia;
     // Group 2
     Opcional<float> rocp, deltat, furnCp, furnFraction, furnWeight;
     Opcional<int> nintWf, maxDen, minNum, maxNum, numHoras, numPunVen, numPunMur, discrFi, discrTe;
-    float tIniFiniteDifferences = 22.0f;
-    float tauMuroAncho = 540000.0f;
-    int nfrMuros = 100;
-    float eigenRatio = 50.0f;
+    float tIniFiniteDifferences;
+    float tauMuroAncho;
+    int nfrMuros;
+    float eigenRatio;
     // Group 3
     Opcional<float> hcint, hrint, hcintHor, hrintHor, hpint, hpout, hcext, ffSkyC;
-    float hrext = 4.63f;
-    char hrextPresente = 'N'; // 'S' when the file gave "HREXT"
-    float absCorta = 0.7f;
-    float emisividad = 0.9f;
+    float hrext;
+    char hrextPresente; // 'S' when the file gave "HREXT"
+    float absCorta;
+    float emisividad;
     Opcional<float> groundReflectance;
-    float vapourDiffusivityFactor = 1.0f;
+    float vapourDiffusivityFactor;
     // Group 4
-    float alturaForjado = 0.2f;
-    float deltapEnsayoPermeabilidad = 100.0f;
-    float permeabilidad = 42.0f;
+    float alturaForjado;
+    float deltapEnsayoPermeabilidad;
+    float permeabilidad;
     Opcional<std::string> spacerType;
     Opcional<float> frameWidth, frameAbs, frameConduct;
-    std::string automaticShutter = "NO";
+    std::string automaticShutter;
     Opcional<float> shutterConductanceFactor, shutterPercentage,
         shutterTransmittanceMultiplierSummer;
     // Group 5
@@ -68,38 +69,38 @@ public:
     Opcional<float> anchoP, anchoV, altoP, altoV, cdP, cdV, h0, arfP, arfV;
     Opcional<float> longLeak, cLeak, nLeak, hLeak, supCr, cCr, nCr, hCr;
     // Group 6: interior partitions
-    bool particionesSobrescribir = false; // DEFAULT-OVERWRITTEN
-    bool particionesAnadir = false;       // DEFAULT-ADDED
-    bool particionesDirecto = true;       // CUSTOM, DIRECTO, anything else or absent
-    float absParticion = 0.7f;
-    float emiParticion = 0.9f;
-    float conParticion = 0.8f;
-    float denParticion = 1500.0f;
-    float shParticion = 800.0f;
-    float thParticion = 0.1f;
-    float resParticion = 0.0f;
-    float uParticion = 1.0f;
-    float rvParticion = 1.0f;
-    std::string tipoParticion = "U-VALUE";
+    bool particionesSobrescribir; // DEFAULT-OVERWRITTEN
+    bool particionesAnadir;       // DEFAULT-ADDED
+    bool particionesDirecto;      // CUSTOM, DIRECTO, anything else or absent
+    float absParticion;
+    float emiParticion;
+    float conParticion;
+    float denParticion;
+    float shParticion;
+    float thParticion;
+    float resParticion;
+    float uParticion;
+    float rvParticion;
+    std::string tipoParticion;
     Opcional<int> pilaresPorZona;
     // Group 7: thermal bridges
     Opcional<float> linearThermalTransmittance;
-    int multiplicadorContornos = 4;
-    bool variasOpciones = false; // "SEVERAL-OPTIONS = " YES
-    float toleranciaPtl = 0.001f;
-    float tolHorFrenteForjado = 30.0f;
+    int multiplicadorContornos;
+    bool variasOpciones; // "SEVERAL-OPTIONS = " YES
+    float toleranciaPtl;
+    float tolHorFrenteForjado;
     std::vector<TipoPuenteTermico> puentes;
     // Group 8: ground
-    float groundK = 2.0f;
-    float groundL = 1.0f;
-    float groundRo = 2000.0f;
-    float groundSh = 1000.0f;
-    float groundR = 0.5f;
-    float groundRv = 1.0f;
-    float groundEit = 0.0f;
-    float groundL2dSteady = 0.0f;
-    float groundZground = 0.0f;
-    float groundHeight = 0.0f;
+    float groundK;
+    float groundL;
+    float groundRo;
+    float groundSh;
+    float groundR;
+    float groundRv;
+    float groundEit;
+    float groundL2dSteady;
+    float groundZground;
+    float groundHeight;
     // Group 9: names of unheated spaces, with their double quotes
     std::vector<std::string> noHabitables;
 
