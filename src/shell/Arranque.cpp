@@ -54,6 +54,7 @@ int Arranque::ejecutar(const std::string& linea, const std::string& ejecutable,
     std::vector<std::string> args = argumentos(dividir(linea));
     TPrincipal principal(ejecutable);
     if (opciones.silencioso) principal.ocultarProgreso();
+    principal.ponerClimasLeidos(opciones.climas);
     // The report (opciones.informe) and the review (opciones.revisar) join the run here.
     principal.PonerArgumentos(args[0], args[1], args[2], args[3], args[4], args[5]);
     // A fatal error is reported here: its message on standard error and at the end of the error
