@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <sys/stat.h>
 
 #include "base/Calendario.h"
 #include "base/Memoria.h"
@@ -179,13 +180,17 @@ private:
 bool leerFichero(const std::string& ruta, std::string& datos) {
     std::FILE* f = std::fopen(ruta.c_str(), "rb");
     if (!f) return false;
-    constexpr std::size_t kTrozo = 1 << 18;
+    // Chunks of the file's size (one read for a regular file), else of 256 KB.
+    struct stat st;
+    std::size_t trozo = 1 << 18;
+    if (::fstat(fileno(f), &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0)
+        trozo = static_cast<std::size_t>(st.st_size) + 1;
     std::size_t usado = 0;
     for (;;) {
-        datos.resize(usado + kTrozo);
-        const std::size_t n = std::fread(&datos[usado], 1, kTrozo, f);
+        datos.resize(usado + trozo);
+        const std::size_t n = std::fread(&datos[usado], 1, trozo, f);
         usado += n;
-        if (n < kTrozo) break;
+        if (n < trozo) break;
     }
     datos.resize(usado);
     std::fclose(f);
