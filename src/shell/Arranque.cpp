@@ -71,6 +71,7 @@ int Arranque::ejecutar(const std::string& linea, const std::string& ejecutable,
     std::vector<std::string> args = argumentos(dividir(linea));
     TPrincipal principal(ejecutable);
     if (opciones.silencioso) principal.ocultarProgreso();
+    principal.ponerClimasLeidos(opciones.climas);
     // The report (opciones.informe) joins the run here.
     principal.ponerRevision(opciones.revisar);
     principal.PonerArgumentos(args[0], args[1], args[2], args[3], args[4], args[5]);

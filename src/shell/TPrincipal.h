@@ -5,6 +5,7 @@
 
 #include "input/Avisos.h"
 #include "input/PilaObjetos.h"
+#include "shell/Opciones.h"
 
 class Directorios;
 class Global2;
@@ -29,6 +30,9 @@ public:
                          const std::string& defectos);
     // No progress display, even on a terminal.
     void ocultarProgreso() { visible_ = false; }
+    // Climate files read beforehand: a run whose climate file is among them takes that reading
+    // instead of reading the file again (the results are the same).
+    void ponerClimasLeidos(const ClimasLeidos* climas) { climas_ = climas; }
     // A review instead of a calculation (option --revisar): the inputs are checked, the building
     // and its library files read and the geometry placed, and the findings kept as warnings; no
     // file is written and there is no verdict.
@@ -70,6 +74,7 @@ private:
     std::string catalogo_; // the construction catalogue of the library directory
     std::string caption_, label_;
     bool visible_ = false;
+    const ClimasLeidos* climas_ = nullptr;
     std::unique_ptr<Global2> global_;
     std::unique_ptr<LeerBDL> bdl_;
     std::unique_ptr<ValoresPorDefecto> defectos_;
