@@ -6,6 +6,7 @@
 #include "climate/Excitacion.h"
 #include "envelope/Condensaciones.h"
 #include "envelope/Construccion.h"
+#include "input/ContextoObjeto.h"
 #include "input/Global2.h"
 #include "input/LeerBDL.h"
 #include "input/ValoresPorDefecto.h"
@@ -48,9 +49,9 @@ Muro1D::Muro1D(const std::string& n, int nl, const std::vector<float>& a, const 
     const std::string malDefinida = "CONSTRUCTION del muro mal definida: " + nombre;
     std::string nombreConstruccion;
     comprobar(muro->dameCadena("CONSTRUCTION", nombreConstruccion) >= 0, malDefinida);
-    std::unique_ptr<LeerBDL> construccion =
-        LeerBDL::objeto(*gLeerBDL, "CONSTRUCTION", nombreConstruccion);
-    comprobar(construccion->texto() != nullptr, "No se encuentra: " + nombreConstruccion);
+    std::unique_ptr<LeerBDL> construccion = objetoExigido(
+        *gLeerBDL, "CONSTRUCTION", nombreConstruccion, "No se encuentra: " + nombreConstruccion);
+    const ContextoObjeto enConstruccion(*construccion, "CONSTRUCTION");
     std::string tipoConstruccion;
     comprobar(construccion->dameCadena(" TYPE ", tipoConstruccion) >= 0, malDefinida);
 

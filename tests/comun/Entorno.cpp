@@ -79,6 +79,17 @@ void HubDePrueba::ponerDefectos(std::unique_ptr<ValoresPorDefecto> d) {
 }
 
 ResultadoEjecucion ejecutarMotor(const std::string& argumentos, const std::string& directorio) {
+    return ejecutarMotor(std::vector<std::string>(), argumentos, directorio);
+}
+
+ResultadoEjecucion ejecutarMotor(const std::vector<std::string>& opciones,
+                                 const std::string& argumentos, const std::string& directorio) {
+    std::vector<std::string> args = opciones;
+    if (!argumentos.empty()) args.push_back(argumentos);
+    std::vector<char*> argv;
+    argv.push_back(const_cast<char*>(ENVOLVENTE_EXE));
+    for (std::string& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
     ResultadoEjecucion r;
     int tubo[2];
     if (pipe(tubo) != 0) return r;
@@ -95,10 +106,7 @@ ResultadoEjecucion ejecutarMotor(const std::string& argumentos, const std::strin
         close(tubo[0]);
         close(tubo[1]);
         if (chdir(directorio.c_str()) != 0) _exit(127);
-        if (argumentos.empty())
-            execl(ENVOLVENTE_EXE, ENVOLVENTE_EXE, static_cast<char*>(nullptr));
-        else
-            execl(ENVOLVENTE_EXE, ENVOLVENTE_EXE, argumentos.c_str(), static_cast<char*>(nullptr));
+        execv(ENVOLVENTE_EXE, argv.data());
         _exit(127);
     }
     close(tubo[1]);
