@@ -8,7 +8,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
-#include <sys/stat.h>
 
 #include "base/Calendario.h"
 #include "base/Memoria.h"
@@ -176,44 +175,50 @@ private:
     const char* fin_;
 };
 
-// The whole file in memory; false when it cannot be opened.
-bool leerFichero(const std::string& ruta, std::string& datos) {
-    std::FILE* f = std::fopen(ruta.c_str(), "rb");
-    if (!f) return false;
-    // Chunks of the file's size (one read for a regular file), else of 256 KB.
-    struct stat st;
-    std::size_t trozo = 1 << 18;
-    if (::fstat(fileno(f), &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0)
-        trozo = static_cast<std::size_t>(st.st_size) + 1;
-    std::size_t usado = 0;
-    for (;;) {
-        datos.resize(usado + trozo);
-        const std::size_t n = std::fread(&datos[usado], 1, trozo, f);
-        usado += n;
-        if (n < trozo) break;
-    }
-    datos.resize(usado);
-    std::fclose(f);
-    return true;
-}
-
-// The lines of a text, as std::getline gives them: split at each line feed, the last piece a
-// line only when it is not empty.
+// The lines of a file, as std::getline gives them: split at each line feed, the last piece a
+// line only when it is not empty. The file is read in blocks into one small buffer that is
+// reused, so that reading touches little fresh memory.
 class Lineas {
 public:
-    explicit Lineas(const std::string& t) : p_(t.data()), fin_(t.data() + t.size()) {}
+    explicit Lineas(const std::string& ruta) : f_(std::fopen(ruta.c_str(), "rb")) {
+        bloque_.resize(kBloque);
+    }
+    ~Lineas() {
+        if (f_) std::fclose(f_);
+    }
+    Lineas(const Lineas&) = delete;
+    Lineas& operator=(const Lineas&) = delete;
+    bool abierto() const { return f_ != nullptr; }
+
     bool siguiente(std::string& linea) {
-        if (p_ == fin_) return false;
-        const char* lf = static_cast<const char*>(std::memchr(p_, '\n', fin_ - p_));
-        const char* finLinea = lf ? lf : fin_;
-        linea.assign(p_, finLinea);
-        p_ = lf ? lf + 1 : fin_;
-        return true;
+        linea.clear();
+        for (;;) {
+            if (p_ == fin_ && !rellenar()) return !linea.empty();
+            const char* lf = static_cast<const char*>(std::memchr(p_, '\n', fin_ - p_));
+            if (lf) {
+                linea.append(p_, lf);
+                p_ = lf + 1;
+                return true;
+            }
+            linea.append(p_, fin_);
+            p_ = fin_;
+        }
     }
 
 private:
-    const char* p_;
-    const char* fin_;
+    static constexpr std::size_t kBloque = 1 << 16;
+    bool rellenar() {
+        if (!f_) return false;
+        const std::size_t n = std::fread(&bloque_[0], 1, bloque_.size(), f_);
+        p_ = bloque_.data();
+        fin_ = p_ + n;
+        return n > 0;
+    }
+
+    std::FILE* f_;
+    std::string bloque_;
+    const char* p_ = nullptr;
+    const char* fin_ = nullptr;
 };
 
 } // namespace
@@ -261,9 +266,8 @@ void Meteo::leerClima(const std::string& fichero) {
 // in hour order: month day hour T x Idir Idif w x wind winddir azimuth zenith. The hour is the
 // line's position; the relative humidity comes from T and w at the reference pressure.
 void Meteo::leerTexto(const std::string& fichero) {
-    std::string datos;
-    if (!leerFichero(fichero, datos)) return;
-    Lineas lineas(datos);
+    Lineas lineas(fichero);
+    if (!lineas.abierto()) return;
     std::string linea;
     if (lineas.siguiente(linea) && lineas.siguiente(linea)) {
         float lat;
