@@ -1,8 +1,16 @@
 #include "input/Global2.h"
 
+#include "base/Formato.h"
 #include "input/LeerBDL.h"
 
 Global2* gGlobal2 = nullptr;
+
+namespace {
+// A time-stamp line of the error log: the value with "%g", ", " and its label.
+std::string formatearSello(float valor, const char* etiqueta) {
+    return formatear("%g, %s\n", static_cast<double>(valor), etiqueta);
+}
+} // namespace
 
 Global2::Global2(const std::string& rutaErrorLog) : rutaErrorLog_(rutaErrorLog) {}
 
@@ -14,38 +22,62 @@ void Global2::leerParametros(const LeerBDL& bdl, const ValoresPorDefecto* defect
                              const std::string& rutaRes) {
     rutaResultados = rutaRes;
     leerEmplazamiento(bdl, defectos);
+    parametrosLeidos_ = true;
     if (esObjeto()) {
         errorLog_ = std::fopen(rutaErrorLog_.c_str(), "w");
         resultados_ = std::fopen(rutaResultados.c_str(), "w");
+        logAbierto_ = errorLog_ != nullptr;
         if (!limitesPorOrientacion) anotar(false, "$");
     }
     leerPeriodo(bdl, defectos);
 }
 
+void Global2::escribirLog(const char* texto) {
+    std::fputs(texto, errorLog_);
+    if (copiarLog_) textoLog_ += texto;
+}
+
 void Global2::anotar(bool condicion, const std::string& mensaje) {
     if (condicion || !esObjeto() || !errorLog_) return;
-    std::fputs(mensaje.c_str(), errorLog_);
-    std::fputc('\n', errorLog_);
+    escribirLog(mensaje.c_str());
+    escribirLog("\n");
 }
 
 void Global2::escribirEnLog(const std::string& texto) {
-    if (esObjeto() && errorLog_) std::fputs(texto.c_str(), errorLog_);
+    if (esObjeto() && errorLog_) escribirLog(texto.c_str());
+}
+
+void Global2::registrar(ResultadoComprobacion&& r) {
+    fallos_.registrarFallo(r.cumple, r.texto, r.lista);
+    registro_.guardar(std::move(r));
+}
+
+void Global2::registrarFallo(bool ok, const std::string& mensaje, int lista) {
+    ResultadoComprobacion r;
+    r.cumple = ok;
+    r.texto = mensaje;
+    r.lista = lista;
+    registrar(std::move(r));
 }
 
 void Global2::escribirVeredicto() {
     if (!activo_) return;
     activo_ = false;
     if (esObjeto()) {
-        fallos_.escribirVeredicto(errorLog_, resultados_);
+        if (resultados_) std::fputs(fallos_.textoResultados().c_str(), resultados_);
         if (errorLog_) {
-            std::fputc('\n', errorLog_);
+            escribirLog(fallos_.veredicto());
+            escribirLog("\n");
             for (std::size_t i = 0; i < sellosTiempo.size(); ++i)
-                std::fprintf(errorLog_, "%g, %s\n", static_cast<double>(sellosTiempo[i]),
-                             i < etiquetasSellos.size() ? etiquetasSellos[i].c_str() : "");
+                escribirLog(formatearSello(sellosTiempo[i], i < etiquetasSellos.size()
+                                                                ? etiquetasSellos[i].c_str()
+                                                                : "")
+                                .c_str());
             float transcurrido =
                 sellosTiempo.empty() ? 0.0f : sellosTiempo.back() - sellosTiempo.front();
-            std::fprintf(errorLog_, "%g, Tiempo de c\xE1lculo del edificio objeto en segundos\n",
-                         static_cast<double>(transcurrido));
+            escribirLog(
+                formatearSello(transcurrido, "Tiempo de c\xE1lculo del edificio objeto en segundos")
+                    .c_str());
         }
     }
     cerrarFicheros();
