@@ -44,6 +44,26 @@ std::string ResumenZonas::textoLista(const std::vector<float>& lista) {
     return t + " )";
 }
 
+// A skylight of zones 3 to 7: its U against that of monolithic glazing.
+void ResumenZonas::comprobarLucernario(const Elemento& e, float H, float A, float he,
+                                       float hi) const {
+    const float U = H / A;
+    ResultadoComprobacion r;
+    r.tipo = TipoComprobacion::VentanaTechumbre;
+    r.elemento = &e;
+    r.valor = U;
+    r.limite = kUMonolitico;
+    r.cumple = U <= kUMonolitico;
+    r.texto = formatear(
+        "Ventana proyecto techumbre U = %1.2f W/m2K U m\xE1ximo permitido = 3.6 W/m2K ", U);
+    r.categoriaLimite = "huecos";
+    r.H = H;
+    r.area = A;
+    r.hExterior = he;
+    r.hInterior = hi;
+    gGlobal2->registrar(std::move(r));
+}
+
 void ResumenZonas::agregar(const Elemento& e, int categoria, float inclinacion, int vecino,
                            bool vecinoNoHabitable, bool bloque, float he, float hi,
                            FactorReduccion& factorReduccion) {
@@ -97,23 +117,8 @@ void ResumenZonas::agregar(const Elemento& e, int categoria, float inclinacion, 
             areaVentanas += A;
             areaEnvolvente += A;
             sumaH += H;
-            if (zona_ == "3" || zona_ == "4" || zona_ == "5" || zona_ == "6" || zona_ == "7") {
-                ResultadoComprobacion r;
-                r.tipo = TipoComprobacion::VentanaTechumbre;
-                r.elemento = &e;
-                r.valor = U;
-                r.limite = kUMonolitico;
-                r.cumple = U <= kUMonolitico;
-                r.texto = formatear(
-                    "Ventana proyecto techumbre U = %1.2f W/m2K U m\xE1ximo permitido = 3.6 W/m2K ",
-                    U);
-                r.categoriaLimite = "huecos";
-                r.H = H;
-                r.area = A;
-                r.hExterior = he;
-                r.hInterior = hi;
-                gGlobal2->registrar(std::move(r));
-            }
+            if (zona_ == "3" || zona_ == "4" || zona_ == "5" || zona_ == "6" || zona_ == "7")
+                comprobarLucernario(e, H, A, he, hi);
         } else if (esVertical(inclinacion)) {
             areaVentanas += A;
             areaEnvolvente += A;
@@ -161,6 +166,11 @@ void ResumenZonas::calcular() {
     resumen_.pisos = cerrarLista("pisos", pisos, maximoPisos, tablas_.transmitanciaMaximaSuelos,
                                  "Transmitancia-maxima-pisos-ventilados");
     calcularVidrios();
+    resumen_.areaMuros = areaMuros;
+    resumen_.areaBloque = areaBloque;
+    resumen_.areaVentanas = areaVentanas;
+    resumen_.areaEnvolvente = areaEnvolvente;
+    resumen_.sumaH = sumaH;
 }
 
 // Glazing classes against their permitted percentages, and the weighted U: in zones 3 to 7 a

@@ -57,6 +57,9 @@ public:
     // What the summary found and wrote, complete once escribir has run.
     struct Resumen {
         ListaU muros, techumbres, pisos;
+        // Am (with half of Ab), Ab, Av, At and the sum of U A of the weighted U.
+        float areaMuros = 0.0f, areaBloque = 0.0f, areaVentanas = 0.0f, areaEnvolvente = 0.0f,
+              sumaH = 0.0f;
         float uPonderada = 0.0f, uPonderadaMaxima = 0.0f;
         bool dentroDeLimites = true, aplicada = false, reclasificado = false;
         ClaseVidrio vidrios[3];
@@ -75,6 +78,7 @@ public:
     float areaClase[3] = {0.0f, 0.0f, 0.0f};
 
 private:
+    void comprobarLucernario(const Elemento& e, float H, float A, float he, float hi) const;
     // The summary from the aggregates: lists, weighted U, glazing classes and their lines.
     void calcular();
     void calcularVidrios();

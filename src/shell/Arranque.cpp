@@ -54,10 +54,12 @@ int Arranque::ejecutar(const std::string& linea, const std::string& ejecutable,
     std::vector<std::string> args = argumentos(dividir(linea));
     TPrincipal principal(ejecutable);
     if (opciones.silencioso) principal.ocultarProgreso();
-    // The report (opciones.informe) and the review (opciones.revisar) join the run here.
+    // The review (opciones.revisar) joins the run here.
+    if (!opciones.informe.empty()) principal.ponerInforme(opciones.informe, linea);
     principal.PonerArgumentos(args[0], args[1], args[2], args[3], args[4], args[5]);
     // A fatal error is reported here: its message on standard error and at the end of the error
-    // log, the files closed without a verdict. Any other failure is reported the same way.
+    // log, the files closed without a verdict, and the report when one was asked for. Any other
+    // failure is reported the same way.
     std::string mensaje;
     try {
         principal.Calcular();
@@ -78,6 +80,6 @@ int Arranque::ejecutar(const std::string& linea, const std::string& ejecutable,
         mensaje = "Error";
     }
     Consola::mensajeError(mensaje);
-    principal.liberar(mensaje);
+    principal.terminarConError(mensaje);
     return ErrorFatal::kCodigoSalida;
 }

@@ -71,7 +71,16 @@ void HubDePrueba::ponerDefectos(std::unique_ptr<ValoresPorDefecto> d) {
 }
 
 ResultadoEjecucion ejecutarMotor(const std::string& argumentos, const std::string& directorio) {
+    if (argumentos.empty()) return ejecutarMotor(std::vector<std::string>(), directorio);
+    return ejecutarMotor(std::vector<std::string>{argumentos}, directorio);
+}
+
+ResultadoEjecucion ejecutarMotor(const std::vector<std::string>& argumentos,
+                                 const std::string& directorio) {
     ResultadoEjecucion r;
+    std::vector<char*> argv{const_cast<char*>(ENVOLVENTE_EXE)};
+    for (const std::string& a : argumentos) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
     int tubo[2];
     if (pipe(tubo) != 0) return r;
     pid_t pid = fork();
@@ -80,10 +89,7 @@ ResultadoEjecucion ejecutarMotor(const std::string& argumentos, const std::strin
         close(tubo[0]);
         close(tubo[1]);
         if (chdir(directorio.c_str()) != 0) _exit(127);
-        if (argumentos.empty())
-            execl(ENVOLVENTE_EXE, ENVOLVENTE_EXE, static_cast<char*>(nullptr));
-        else
-            execl(ENVOLVENTE_EXE, ENVOLVENTE_EXE, argumentos.c_str(), static_cast<char*>(nullptr));
+        execv(ENVOLVENTE_EXE, argv.data());
         _exit(127);
     }
     close(tubo[1]);

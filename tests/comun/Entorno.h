@@ -2,6 +2,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 class Global2;
 class ValoresPorDefecto;
@@ -54,3 +55,6 @@ struct ResultadoEjecucion {
 // Runs build/envolvente with the argument string (split on blanks into argv as a shell would
 // not: the string is passed as one argument) in the working directory.
 ResultadoEjecucion ejecutarMotor(const std::string& argumentos, const std::string& directorio);
+// The same with the command-line arguments given one by one (options first).
+ResultadoEjecucion ejecutarMotor(const std::vector<std::string>& argumentos,
+                                 const std::string& directorio);

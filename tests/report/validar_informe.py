@@ -53,7 +53,7 @@ class Comprobador:
 
     def espacios(self):
         for i, s in enumerate(self.doc["espacios"]):
-            self.indice(["espacios", i, "planta"], s["planta"], "plantas")
+            self.indice(["espacios", i, "planta"], s["planta"], "plantas", nulo=True)
 
     def elemento(self, i, e):
         d = ["elementos", i]
