@@ -104,19 +104,37 @@ void Excitacion::calcularVisionCielo(const std::string& modoTexto) {
     metodoCalculado_ = metodoDirecto_;
 }
 
+namespace {
+
+// Directions of the patches of the sky-view sum (azimuth measured from north towards east),
+// row by row; the last column, which repeats the first, is left out.
+struct DireccionesParches {
+    Vector3 d[Excitacion::kFilasCielo][Excitacion::kColumnasCielo - 1];
+    DireccionesParches() {
+        for (int fila = 0; fila < Excitacion::kFilasCielo; ++fila) {
+            const double alt = fila * 15.0 * Excitacion::kGradosARadianes;
+            for (int col = 0; col < Excitacion::kColumnasCielo - 1; ++col) {
+                const double az = col * 36.0 * Excitacion::kGradosARadianes;
+                d[fila][col] = Vector3(static_cast<float>(-std::cos(alt) * std::sin(az)),
+                                       static_cast<float>(std::cos(alt) * std::cos(az)),
+                                       static_cast<float>(std::sin(alt)));
+            }
+        }
+    }
+};
+
+} // namespace
+
 float Excitacion::factorVisionCielo(const float* vis, const Vector3& normal) {
     // Patch visibility weighted by the sine of its altitude; a patch seen at a grazing angle
     // (|direction·normal| <= 0.06) counts half.
+    static const DireccionesParches direcciones;
     double total = 0.0;
     for (int fila = 0; fila < kFilasCielo; ++fila) {
-        const double alt = fila * 15.0 * kGradosARadianes;
         double sumaFila = 0.0;
         for (int col = 0; col < kColumnasCielo - 1; ++col) {
-            const double az = col * 36.0 * kGradosARadianes;
-            const Vector3 d(static_cast<float>(-std::cos(alt) * std::sin(az)),
-                            static_cast<float>(std::cos(alt) * std::cos(az)),
-                            static_cast<float>(std::sin(alt)));
-            const double peso = std::fabs(d.punto(normal)) > 0.06 ? 1.0 : 0.5;
+            const double peso =
+                std::fabs(direcciones.d[fila][col].punto(normal)) > 0.06 ? 1.0 : 0.5;
             sumaFila += peso * vis[col * kFilasCielo + fila];
         }
         total += (fila < kFilasCielo - 1 ? pesoFila(fila) : 0.5) * sumaFila;

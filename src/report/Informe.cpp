@@ -8,7 +8,9 @@
 #include "base/TextoLatin1.h"
 #include "input/Global2.h"
 #include "input/ListasFallos.h"
+#include "report/CatalogoInforme.h"
 #include "report/ContextoInforme.h"
+#include "report/DocumentoJson.h"
 #include "report/EscritorHtml.h"
 #include "report/InformeEdificio.h"
 #include "report/InformeElementos.h"
@@ -34,34 +36,38 @@ std::vector<std::string> lineas(const std::string& texto) {
 }
 
 Json ejecucion(const FuentesInforme& f) {
-    Json parametros;
+    Json parametros = JsonInforme::objeto(6);
     for (int k = 0; k < 6; ++k)
         parametros[kClavesParametros[k]] =
             JsonInforme::texto(k < static_cast<int>(f.parametros.size()) ? f.parametros[k] : "");
     Json etapas = Json::array();
     for (const EtapaInforme& e : f.etapas)
         etapas.push_back({{"nombre", e.nombre}, {"segundos", JsonInforme::numero(e.segundos)}});
-    Json j;
-    j["argumentos"] = JsonInforme::texto(f.argumentos);
-    j["parametros"] = std::move(parametros);
-    j["versionMotor"] = ENVOLVENTE_VERSION;
+    Json j = JsonInforme::objeto(9);
+    JsonInforme::anadir(j, "argumentos", JsonInforme::texto(f.argumentos));
+    JsonInforme::anadir(j, "parametros", std::move(parametros));
+    JsonInforme::anadir(j, "versionMotor", ENVOLVENTE_VERSION);
     if (f.global && f.global->parametrosLeidos())
-        j["regimen"] = f.global->limitesPorOrientacion ? "orientacion" : "numeroZona";
+        JsonInforme::anadir(j, "regimen",
+                            f.global->limitesPorOrientacion ? "orientacion" : "numeroZona");
     else
-        j["regimen"] = nullptr;
-    j["zonaClimatica"] = JsonInforme::texto(f.parametros.size() > 2 ? f.parametros[2] : "");
-    j["inicio"] = f.inicio.empty() ? Json(nullptr) : Json(f.inicio);
-    j["tiempos"] = {{"total", JsonInforme::numero(f.total)}, {"etapas", std::move(etapas)}};
-    j["codigoSalida"] = f.codigoSalida;
+        JsonInforme::anadir(j, "regimen", nullptr);
+    JsonInforme::anadir(j, "zonaClimatica",
+                        JsonInforme::texto(f.parametros.size() > 2 ? f.parametros[2] : ""));
+    JsonInforme::anadir(j, "inicio", f.inicio.empty() ? Json(nullptr) : Json(f.inicio));
+    JsonInforme::anadir(j, "tiempos",
+                        {{"total", JsonInforme::numero(f.total)}, {"etapas", std::move(etapas)}});
+    JsonInforme::anadir(j, "codigoSalida", f.codigoSalida);
     return j;
 }
 
 Json error(const FuentesInforme& f) {
     if (!f.conError) return nullptr;
-    Json j;
-    j["mensaje"] = JsonInforme::texto(f.mensajeError);
-    j["textoError"] = JsonInforme::texto(Informe::kPrefijoError + f.mensajeError);
-    j["etapa"] = f.etapaError.empty() ? Json(nullptr) : Json(f.etapaError);
+    Json j = JsonInforme::objeto(3);
+    JsonInforme::anadir(j, "mensaje", JsonInforme::texto(f.mensajeError));
+    JsonInforme::anadir(j, "textoError",
+                        JsonInforme::texto(Informe::kPrefijoError + f.mensajeError));
+    JsonInforme::anadir(j, "etapa", f.etapaError.empty() ? Json(nullptr) : Json(f.etapaError));
     return j;
 }
 
@@ -82,19 +88,21 @@ Json veredicto(const ContextoInforme& c) {
         for (int k = 0; k < ListasFallos::kNumListas; ++k)
             for (const std::string& m : l.fallos(k)) {
                 auto it = primero[k].find(normalizarNombre(m));
-                Json f;
-                f["lista"] = k;
-                f["etiqueta"] = JsonInforme::texto(ListasFallos::kEtiquetas[k]);
-                f["texto"] = JsonInforme::texto(m.c_str());
-                f["linea"] = linea++;
-                f["elemento"] = JsonInforme::indiceONulo(it == primero[k].end() ? -1 : it->second);
+                Json f = JsonInforme::objeto(5);
+                JsonInforme::anadir(f, "lista", k);
+                JsonInforme::anadir(f, "etiqueta", JsonInforme::texto(ListasFallos::kEtiquetas[k]));
+                JsonInforme::anadir(f, "texto", JsonInforme::texto(m.c_str()));
+                JsonInforme::anadir(f, "linea", linea++);
+                JsonInforme::anadir(
+                    f, "elemento",
+                    JsonInforme::indiceONulo(it == primero[k].end() ? -1 : it->second));
                 fallos.push_back(std::move(f));
             }
     for (const std::string& s : lineas(l.textoResultados())) texto.push_back(JsonInforme::texto(s));
-    Json j;
-    j["texto"] = l.veredicto();
-    j["lineas"] = std::move(texto);
-    j["fallos"] = std::move(fallos);
+    Json j = JsonInforme::objeto(3);
+    JsonInforme::anadir(j, "texto", l.veredicto());
+    JsonInforme::anadir(j, "lineas", std::move(texto));
+    JsonInforme::anadir(j, "fallos", std::move(fallos));
     return j;
 }
 
@@ -107,32 +115,40 @@ Json registro(const FuentesInforme& f) {
 
 } // namespace
 
-Json Informe::construir(const FuentesInforme& fuentes) {
+std::string Informe::texto(const FuentesInforme& fuentes) {
     const ContextoInforme c(fuentes);
-    Json j;
-    j["version"] = kVersion;
-    j["ejecucion"] = ejecucion(fuentes);
-    j["error"] = error(fuentes);
-    j["edificio"] = InformeEdificio::edificio(c);
-    j["limites"] = InformeEdificio::limites(c);
-    j["clima"] = InformeEdificio::clima(c);
-    j["plantas"] = InformeEdificio::plantas(c);
-    j["espacios"] = InformeEdificio::espacios(c);
-    j["elementos"] = InformeElementos::elementos(c);
-    j["particiones"] = InformePuentes::particiones(c);
-    j["puentesTermicos"] = InformePuentes::puentesTermicos(c);
-    j["comprobacionesPuentes"] = InformePuentes::comprobacionesPuentes(c);
-    j["resumenZonas"] = InformeResumen::resumenZonas(c);
-    j["veredicto"] = veredicto(c);
-    j["registro"] = registro(fuentes);
-    return j;
+    std::string salida;
+    DocumentoJson d(salida);
+    d.miembro("version", kVersion);
+    d.miembro("ejecucion", ejecucion(fuentes));
+    d.miembro("error", error(fuentes));
+    d.miembro("edificio", InformeEdificio::edificio(c));
+    d.miembro("limites", InformeEdificio::limites(c));
+    d.miembro("clima", InformeEdificio::clima(c));
+    d.miembro("plantas", InformeEdificio::plantas(c));
+    InformeEdificio::espacios(c, d);
+    CatalogoInforme catalogo;
+    InformeElementos::elementos(c, catalogo, d);
+    d.miembro("construcciones", catalogo.construcciones);
+    d.miembro("perfilesIntersticiales", catalogo.perfiles);
+    d.miembro("particiones", InformePuentes::particiones(c));
+    InformePuentes::puentesTermicos(c, d);
+    d.miembro("comprobacionesPuentes", InformePuentes::comprobacionesPuentes(c));
+    d.miembro("resumenZonas", InformeResumen::resumenZonas(c));
+    d.miembro("veredicto", veredicto(c));
+    d.miembro("registro", registro(fuentes));
+    d.cerrar();
+    return salida;
 }
 
-bool Informe::escribir(const std::string& carpeta, const Json& informe, std::string& motivo) {
+Json Informe::construir(const FuentesInforme& fuentes) {
+    return Json::parse(texto(fuentes));
+}
+
+bool Informe::escribir(const std::string& carpeta, const std::string& texto, std::string& motivo) {
     namespace fs = std::filesystem;
     std::error_code ec;
     fs::create_directories(carpeta, ec);
-    const std::string texto = informe.dump();
     const std::string rutaJson = (fs::path(carpeta) / "informe.json").string();
     std::FILE* f = std::fopen(rutaJson.c_str(), "wb");
     bool bien = f && std::fwrite(texto.data(), 1, texto.size(), f) == texto.size() &&

@@ -10,51 +10,53 @@
 namespace {
 
 Json superficial(const ResultadoComprobacion& r) {
-    Json j;
-    Json fRsi = Json::array(), minimo = Json::array();
-    for (int m = 0; m < 12; ++m) {
-        fRsi.push_back(JsonInforme::numero(r.valor));
-        minimo.push_back(JsonInforme::numero(r.limite));
-    }
-    j["fRsi"] = std::move(fRsi);
-    j["fRsiMinimo"] = std::move(minimo);
-    j["cumple"] = r.cumple;
+    Json j = JsonInforme::objeto(3);
+    JsonInforme::anadir(j, "fRsi", JsonInforme::numero(r.valor));
+    JsonInforme::anadir(j, "fRsiMinimo", JsonInforme::numero(r.limite));
+    JsonInforme::anadir(j, "cumple", r.cumple);
     return j;
 }
 
 } // namespace
 
-Json InformeCondensacion::condensacion(const ContextoInforme& c, int indice) {
-    const ResultadoComprobacion *sup = nullptr, *inter = nullptr;
-    for (const ResultadoComprobacion* r : c.resultadosDe(indice)) {
+const ResultadoComprobacion* InformeCondensacion::resultadoIntersticial(const ContextoInforme& c,
+                                                                        int indice) {
+    for (const ResultadoComprobacion* r : c.resultadosDe(indice))
+        if (r->tipo == TipoComprobacion::CondensacionIntersticial) return r;
+    return nullptr;
+}
+
+Json InformeCondensacion::condensacion(const ContextoInforme& c, int indice, int perfil) {
+    const ResultadoComprobacion* sup = nullptr;
+    for (const ResultadoComprobacion* r : c.resultadosDe(indice))
         if (!sup && r->tipo == TipoComprobacion::CondensacionSuperficial) sup = r;
-        if (!inter && r->tipo == TipoComprobacion::CondensacionIntersticial) inter = r;
-    }
-    if (!sup && !inter) return nullptr;
-    Json j;
-    j["superficial"] = sup ? superficial(*sup) : Json(nullptr);
-    j["intersticial"] = nullptr;
-    const Elemento1D* e = dynamic_cast<const Elemento1D*>(c.elementos[indice]);
-    if (inter && e && c.f.Te && c.f.Ti && c.f.HRe) {
-        float HRi[12];
-        std::fill(HRi, HRi + 12, inter->humedadInterior);
-        const PerfilIntersticial p = Condensaciones::perfilIntersticial(
-            e->capas, inter->hExterior, inter->hInterior, c.f.Te, c.f.Ti, c.f.HRe, HRi);
-        if (p.definido && p.x.size() >= 2)
-            j["intersticial"] = intersticial(p, c.f.Te, c.f.Ti, c.f.HRe, inter->humedadInterior);
-    }
+    if (!sup && !resultadoIntersticial(c, indice)) return nullptr;
+    Json j = JsonInforme::objeto(2);
+    JsonInforme::anadir(j, "superficial", sup ? superficial(*sup) : Json(nullptr));
+    JsonInforme::anadir(j, "intersticial", JsonInforme::indiceONulo(perfil));
     return j;
 }
 
-Json InformeCondensacion::intersticial(const PerfilIntersticial& p, const float* Te,
-                                       const float* Ti, const float* HRe, float humedadInterior) {
+Json InformeCondensacion::intersticial(const ContextoInforme& c, const Elemento1D& e,
+                                       const ResultadoComprobacion& r) {
+    if (!c.f.Te || !c.f.Ti || !c.f.HRe) return nullptr;
+    float HRi[12];
+    std::fill(HRi, HRi + 12, r.humedadInterior);
+    const PerfilIntersticial p = Condensaciones::perfilIntersticial(
+        e.capas, r.hExterior, r.hInterior, c.f.Te, c.f.Ti, c.f.HRe, HRi);
+    if (!p.definido || p.x.size() < 2) return nullptr;
+    return perfil(p, c.f.Te, c.f.Ti, c.f.HRe, r.humedadInterior);
+}
+
+Json InformeCondensacion::perfil(const PerfilIntersticial& p, const float* Te, const float* Ti,
+                                 const float* HRe, float humedadInterior) {
     const int n = static_cast<int>(p.x.size());
     Json interfaces = Json::array();
     for (int k = 0; k < n; ++k) {
-        Json f;
-        f["x"] = JsonInforme::numero(p.x[k]);
-        f["sd"] = JsonInforme::numero(p.sd[k]);
-        f["capa"] = JsonInforme::indiceONulo(p.capa[k]);
+        Json f = JsonInforme::objeto(3);
+        JsonInforme::anadir(f, "x", JsonInforme::numero(p.x[k]));
+        JsonInforme::anadir(f, "sd", JsonInforme::numero(p.sd[k]));
+        JsonInforme::anadir(f, "capa", JsonInforme::indiceONulo(p.capa[k]));
         interfaces.push_back(std::move(f));
     }
     std::vector<int> planos;
@@ -64,42 +66,40 @@ Json InformeCondensacion::intersticial(const PerfilIntersticial& p, const float*
     std::vector<double> tasaMes(12, 0.0);
     double condensado = 0.0;
     for (int m = 0; m < 12; ++m) {
-        Json jm;
-        jm["temperaturaExterior"] = JsonInforme::numero(Te[m]);
-        jm["humedadExterior"] = JsonInforme::numero(HRe[m]);
-        jm["temperaturaInterior"] = JsonInforme::numero(Ti[m]);
-        jm["humedadInterior"] = JsonInforme::numero(humedadInterior);
-        jm.update(mes(p, m, planos, tasaMes[m]));
+        Json jm = JsonInforme::objeto(10);
+        JsonInforme::anadir(jm, "temperaturaExterior", JsonInforme::numero(Te[m]));
+        JsonInforme::anadir(jm, "humedadExterior", JsonInforme::numero(HRe[m]));
+        JsonInforme::anadir(jm, "temperaturaInterior", JsonInforme::numero(Ti[m]));
+        JsonInforme::anadir(jm, "humedadInterior", JsonInforme::numero(humedadInterior));
+        mes(p, m, planos, jm, tasaMes[m]);
         meses.push_back(std::move(jm));
         condensado = std::max(0.0, condensado + tasaMes[m]);
         acumulado.push_back(JsonInforme::numero(condensado));
     }
-    Json j;
-    j["interfaces"] = std::move(interfaces);
-    j["meses"] = std::move(meses);
-    j["acumulado"] = std::move(acumulado);
-    j["planos"] = planos;
-    j["peorMes"] = peorMes(p, tasaMes);
-    j["cumple"] = !p.condensa;
+    Json j = JsonInforme::objeto(6);
+    JsonInforme::anadir(j, "interfaces", std::move(interfaces));
+    JsonInforme::anadir(j, "meses", std::move(meses));
+    JsonInforme::anadir(j, "acumulado", std::move(acumulado));
+    JsonInforme::anadir(j, "planos", planos);
+    JsonInforme::anadir(j, "peorMes", peorMes(p, tasaMes));
+    JsonInforme::anadir(j, "cumple", !p.condensa);
     return j;
 }
 
-Json InformeCondensacion::mes(const PerfilIntersticial& p, int m, const std::vector<int>& planos,
-                              double& tasa) {
-    Json j;
-    j["temperatura"] = JsonInforme::numeros(p.temperatura[m]);
-    j["psat"] = JsonInforme::numeros(p.psat[m]);
-    j["p"] = JsonInforme::numeros(p.p[m]);
-    j["planos"] = planos;
+void InformeCondensacion::mes(const PerfilIntersticial& p, int m, const std::vector<int>& planos,
+                              Json& j, double& tasa) {
+    JsonInforme::anadir(j, "temperatura", JsonInforme::numeros(p.temperatura[m]));
+    JsonInforme::anadir(j, "psat", JsonInforme::numeros(p.psat[m]));
+    JsonInforme::anadir(j, "p", JsonInforme::numeros(p.p[m]));
+    JsonInforme::anadir(j, "planos", planos);
     Json tasas = Json::array();
     tasa = 0.0;
     for (int k : planos) {
         tasas.push_back(JsonInforme::numero(p.tasas[m][k]));
         tasa += p.tasas[m][k];
     }
-    j["tasas"] = std::move(tasas);
-    j["tasa"] = JsonInforme::numero(tasa);
-    return j;
+    JsonInforme::anadir(j, "tasas", std::move(tasas));
+    JsonInforme::anadir(j, "tasa", JsonInforme::numero(tasa));
 }
 
 int InformeCondensacion::peorMes(const PerfilIntersticial& p, const std::vector<double>& tasaMes) {

@@ -14,18 +14,22 @@ namespace {
 
 Json capa(const Capa& c) {
     const bool conPropiedades = std::strcmp(c.tipo, "RESISTANCE") != 0;
-    Json j;
-    j["material"] = JsonInforme::texto(c.material);
-    j["tipo"] = c.tipo;
-    j["espesor"] = JsonInforme::numero(c.espesor);
-    j["conductividad"] = conPropiedades ? JsonInforme::numero(c.conductividad) : Json(nullptr);
-    j["resistencia"] = JsonInforme::numero(c.resistenciaTermica());
-    j["resistenciaAnadida"] = JsonInforme::numero(c.resistenciaAnadida);
-    j["densidad"] = conPropiedades ? JsonInforme::numero(c.densidad) : Json(nullptr);
-    j["calorEspecifico"] = conPropiedades ? JsonInforme::numero(c.calorEspecifico) : Json(nullptr);
-    j["factorDifusion"] =
-        c.factorDifusion >= 0.0f ? JsonInforme::numero(c.factorDifusion) : Json(nullptr);
-    j["sd"] = JsonInforme::numero(c.vapor);
+    Json j = JsonInforme::objeto(10);
+    JsonInforme::anadir(j, "material", JsonInforme::texto(c.material));
+    JsonInforme::anadir(j, "tipo", c.tipo);
+    JsonInforme::anadir(j, "espesor", JsonInforme::numero(c.espesor));
+    JsonInforme::anadir(j, "conductividad",
+                        conPropiedades ? JsonInforme::numero(c.conductividad) : Json(nullptr));
+    JsonInforme::anadir(j, "resistencia", JsonInforme::numero(c.resistenciaTermica()));
+    JsonInforme::anadir(j, "resistenciaAnadida", JsonInforme::numero(c.resistenciaAnadida));
+    JsonInforme::anadir(j, "densidad",
+                        conPropiedades ? JsonInforme::numero(c.densidad) : Json(nullptr));
+    JsonInforme::anadir(j, "calorEspecifico",
+                        conPropiedades ? JsonInforme::numero(c.calorEspecifico) : Json(nullptr));
+    JsonInforme::anadir(j, "factorDifusion",
+                        c.factorDifusion >= 0.0f ? JsonInforme::numero(c.factorDifusion)
+                                                 : Json(nullptr));
+    JsonInforme::anadir(j, "sd", JsonInforme::numero(c.vapor));
     return j;
 }
 
@@ -55,18 +59,23 @@ const char* metodoTerreno(Underground::MetodoTerreno m) {
 
 } // namespace
 
+bool InformeConstruccion::esHueco(const Elemento& e) {
+    return dynamic_cast<const Ventana*>(&e) != nullptr;
+}
+
 Json InformeConstruccion::construccion(const Elemento& e) {
     const Elemento1D* m = dynamic_cast<const Elemento1D*>(&e);
     if (!m || dynamic_cast<const Ventana*>(&e)) return nullptr;
-    Json j;
-    j["nombre"] = m->construccion.empty() ? Json(nullptr) : JsonInforme::texto(m->construccion);
-    j["tipo"] = JsonInforme::texto(m->tipoConstruccion);
-    j["uDada"] = JsonInforme::numeroODado(m->uDada);
+    Json j = JsonInforme::objeto(6);
+    JsonInforme::anadir(
+        j, "nombre", m->construccion.empty() ? Json(nullptr) : JsonInforme::texto(m->construccion));
+    JsonInforme::anadir(j, "tipo", JsonInforme::texto(m->tipoConstruccion));
+    JsonInforme::anadir(j, "uDada", JsonInforme::numeroODado(m->uDada));
     Json capas = Json::array();
     for (const Capa& c : m->capas) capas.push_back(capa(c));
-    j["capas"] = std::move(capas);
-    j["uCapas"] = JsonInforme::numero(m->U);
-    j["masa"] = JsonInforme::numero(m->masa);
+    JsonInforme::anadir(j, "capas", std::move(capas));
+    JsonInforme::anadir(j, "uCapas", JsonInforme::numero(m->U));
+    JsonInforme::anadir(j, "masa", JsonInforme::numero(m->masa));
     return j;
 }
 
@@ -76,14 +85,14 @@ Json InformeConstruccion::filasPuentes(const Elemento& e, const ValoresPorDefect
     for (int t = 0; t <= numTipos; ++t) {
         const FilaPuente& f = e.puentes[t];
         if (!(f.longitud > 0.0f)) continue;
-        Json j;
+        Json j = JsonInforme::objeto(5);
         if (t < numTipos && defectos && t < static_cast<int>(defectos->puentes.size()))
-            j["tipo"] = JsonInforme::texto(defectos->puentes[t].nombre);
+            JsonInforme::anadir(j, "tipo", JsonInforme::texto(defectos->puentes[t].nombre));
         else
-            j["tipo"] = nullptr;
-        j["ttl"] = JsonInforme::numero(f.ttl);
-        j["fRsi"] = JsonInforme::numero(f.frsi);
-        j["longitud"] = JsonInforme::numero(f.longitud);
+            JsonInforme::anadir(j, "tipo", nullptr);
+        JsonInforme::anadir(j, "ttl", JsonInforme::numero(f.ttl));
+        JsonInforme::anadir(j, "fRsi", JsonInforme::numero(f.frsi));
+        JsonInforme::anadir(j, "longitud", JsonInforme::numero(f.longitud));
         a.push_back(std::move(j));
     }
     return a;
@@ -101,29 +110,35 @@ Json InformeConstruccion::ventana(const Elemento& e) {
     const Ventana* v = dynamic_cast<const Ventana*>(&e);
     if (!v) return nullptr;
     const VidrioSimple* simple = dynamic_cast<const VidrioSimple*>(v->vidrio.get());
-    Json j;
-    j["puerta"] = v->esPuerta();
-    j["motivoPuerta"] =
-        !v->esPuerta() ? Json(nullptr) : Json(v->fraccionMarco > 0.5f ? "marco" : "infiltracion");
-    j["anchura"] = JsonInforme::numero(v->ancho);
-    j["altura"] = JsonInforme::numero(v->alto);
-    j["area"] = JsonInforme::numero(v->A);
-    j["areaVidrio"] = JsonInforme::numero(v->areaVidrio);
-    j["areaMarco"] = JsonInforme::numero(v->areaMarco);
-    j["anchoMarco"] = JsonInforme::numero(v->marco ? v->marco->ancho : 0.0f);
-    j["fraccionMarco"] = JsonInforme::numero(v->fraccionMarco);
-    j["vidrio"] = JsonInforme::texto(v->nombreVidrio);
-    j["tipoVidrio"] = simple ? "simple" : "complejo";
+    Json j = JsonInforme::objeto(19);
+    JsonInforme::anadir(j, "puerta", v->esPuerta());
+    JsonInforme::anadir(j, "motivoPuerta",
+                        !v->esPuerta() ? Json(nullptr)
+                                       : Json(v->fraccionMarco > 0.5f ? "marco" : "infiltracion"));
+    JsonInforme::anadir(j, "anchura", JsonInforme::numero(v->ancho));
+    JsonInforme::anadir(j, "altura", JsonInforme::numero(v->alto));
+    JsonInforme::anadir(j, "area", JsonInforme::numero(v->A));
+    JsonInforme::anadir(j, "areaVidrio", JsonInforme::numero(v->areaVidrio));
+    JsonInforme::anadir(j, "areaMarco", JsonInforme::numero(v->areaMarco));
+    JsonInforme::anadir(j, "anchoMarco", JsonInforme::numero(v->marco ? v->marco->ancho : 0.0f));
+    JsonInforme::anadir(j, "fraccionMarco", JsonInforme::numero(v->fraccionMarco));
+    JsonInforme::anadir(j, "vidrio", JsonInforme::texto(v->nombreVidrio));
+    JsonInforme::anadir(j, "tipoVidrio", simple ? "simple" : "complejo");
     const float ug = v->vidrio ? v->vidrio->U() : 0.0f;
-    j["uVidrio"] = JsonInforme::numero(ug);
-    j["uMarco"] = JsonInforme::numero(v->UMarco);
-    j["uw"] = JsonInforme::numero(
-        v->A != 0.0f ? v->UA() / v->A : v->fraccionMarco * v->UMarco + v->fraccionVidrio * ug);
-    j["absortividadMarco"] = JsonInforme::numero(v->marco ? v->marco->absortancia : 0.0f);
-    j["factorSombra"] = simple ? JsonInforme::numero(simple->coefSombra) : Json(nullptr);
-    j["separador"] = v->espaciador ? JsonInforme::texto(v->espaciador->tipo) : Json(nullptr);
-    j["permeabilidad"] = JsonInforme::numero(v->permeabilidad());
-    j["clasePermeabilidad"] = clasePermeabilidad(v->permeabilidad());
+    JsonInforme::anadir(j, "uVidrio", JsonInforme::numero(ug));
+    JsonInforme::anadir(j, "uMarco", JsonInforme::numero(v->UMarco));
+    JsonInforme::anadir(
+        j, "uw",
+        JsonInforme::numero(v->A != 0.0f ? v->UA() / v->A
+                                         : v->fraccionMarco * v->UMarco + v->fraccionVidrio * ug));
+    JsonInforme::anadir(j, "absortividadMarco",
+                        JsonInforme::numero(v->marco ? v->marco->absortancia : 0.0f));
+    JsonInforme::anadir(j, "factorSombra",
+                        simple ? JsonInforme::numero(simple->coefSombra) : Json(nullptr));
+    JsonInforme::anadir(j, "separador",
+                        v->espaciador ? JsonInforme::texto(v->espaciador->tipo) : Json(nullptr));
+    JsonInforme::anadir(j, "permeabilidad", JsonInforme::numero(v->permeabilidad()));
+    JsonInforme::anadir(j, "clasePermeabilidad", clasePermeabilidad(v->permeabilidad()));
     return j;
 }
 
@@ -137,24 +152,27 @@ Json InformeConstruccion::terreno(const Elemento& e, float uPerimetral) {
     if (metodo == Underground::MetodoTerreno::SoleraSinAislamiento)
         r = Underground::kResistenciaDespreciable;
     const double bPrima = u->bPrima();
-    Json j;
-    j["posicion"] = posicionTerreno(*u);
-    j["metodo"] = metodoTerreno(metodo);
-    j["area"] = JsonInforme::numero(u->areaSuelo);
-    j["perimetro"] = JsonInforme::numero(u->perimetro);
-    j["bPrima"] = std::isfinite(bPrima) ? JsonInforme::numero(bPrima) : Json(nullptr);
-    j["profundidad"] = JsonInforme::numero(u->z);
-    j["altura"] = JsonInforme::numero(u->alto);
-    j["resistenciaEquivalente"] = JsonInforme::numero(u->resistenciaRestante(r));
-    Json ais;
-    ais["d"] = JsonInforme::numero(u->D);
-    ais["r"] = JsonInforme::numero(u->R);
+    Json j = JsonInforme::objeto(11);
+    JsonInforme::anadir(j, "posicion", posicionTerreno(*u));
+    JsonInforme::anadir(j, "metodo", metodoTerreno(metodo));
+    JsonInforme::anadir(j, "area", JsonInforme::numero(u->areaSuelo));
+    JsonInforme::anadir(j, "perimetro", JsonInforme::numero(u->perimetro));
+    JsonInforme::anadir(j, "bPrima",
+                        std::isfinite(bPrima) ? JsonInforme::numero(bPrima) : Json(nullptr));
+    JsonInforme::anadir(j, "profundidad", JsonInforme::numero(u->z));
+    JsonInforme::anadir(j, "altura", JsonInforme::numero(u->alto));
+    JsonInforme::anadir(j, "resistenciaEquivalente",
+                        JsonInforme::numero(u->resistenciaRestante(r)));
+    Json ais = JsonInforme::objeto(4);
+    JsonInforme::anadir(ais, "d", JsonInforme::numero(u->D));
+    JsonInforme::anadir(ais, "r", JsonInforme::numero(u->R));
     const int k = u->capaAislamiento;
     const bool conCapa = k >= 0 && k < static_cast<int>(u->capas.size());
-    ais["rAnadida"] = JsonInforme::numero(conCapa ? u->capas[k].resistenciaAnadida : 0.0f);
-    ais["capa"] = JsonInforme::indiceONulo(conCapa ? k : -1);
-    j["aislamientoPerimetral"] = std::move(ais);
-    j["ug"] = JsonInforme::numero(u->Ug());
-    j["uPerimetral"] = JsonInforme::numero(uPerimetral);
+    JsonInforme::anadir(ais, "rAnadida",
+                        JsonInforme::numero(conCapa ? u->capas[k].resistenciaAnadida : 0.0f));
+    JsonInforme::anadir(ais, "capa", JsonInforme::indiceONulo(conCapa ? k : -1));
+    JsonInforme::anadir(j, "aislamientoPerimetral", std::move(ais));
+    JsonInforme::anadir(j, "ug", JsonInforme::numero(u->Ug()));
+    JsonInforme::anadir(j, "uPerimetral", JsonInforme::numero(uPerimetral));
     return j;
 }

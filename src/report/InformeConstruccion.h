@@ -10,6 +10,8 @@ class InformeConstruccion {
 public:
     // The construction with its layers; null for a window or door.
     static Json construccion(const Elemento& e);
+    // A window or door (it has a glazing, not a construction).
+    static bool esHueco(const Elemento& e);
     // The rows of the element's thermal-bridge table that received bridges, in table order;
     // the closing row (bridges of no type) last, with type null.
     static Json filasPuentes(const Elemento& e, const ValoresPorDefecto* defectos);

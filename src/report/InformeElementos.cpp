@@ -11,7 +11,9 @@
 #include "geometry/PoliArea.h"
 #include "input/Global2.h"
 #include "input/ValoresPorDefecto.h"
+#include "report/CatalogoInforme.h"
 #include "report/ContextoInforme.h"
+#include "report/DocumentoJson.h"
 #include "report/InformeCondensacion.h"
 #include "report/InformeConstruccion.h"
 
@@ -72,15 +74,15 @@ const char* tipoDeResultado(TipoComprobacion t) {
 }
 
 Json comprobacion(const ResultadoComprobacion& r) {
-    Json j;
-    j["tipo"] = tipoDeResultado(r.tipo);
-    j["valor"] = JsonInforme::numero(r.valor);
-    j["limite"] = JsonInforme::numero(r.limite);
-    j["redondeo"] = r.redondeo >= 0 ? Json(r.redondeo) : Json(nullptr);
-    j["cumple"] = r.cumple;
-    j["lista"] = r.lista;
-    j["texto"] = JsonInforme::texto(r.texto);
-    j["espacio"] = JsonInforme::indiceONulo(r.espacio);
+    Json j = JsonInforme::objeto(8);
+    JsonInforme::anadir(j, "tipo", tipoDeResultado(r.tipo));
+    JsonInforme::anadir(j, "valor", JsonInforme::numero(r.valor));
+    JsonInforme::anadir(j, "limite", JsonInforme::numero(r.limite));
+    JsonInforme::anadir(j, "redondeo", r.redondeo >= 0 ? Json(r.redondeo) : Json(nullptr));
+    JsonInforme::anadir(j, "cumple", r.cumple);
+    JsonInforme::anadir(j, "lista", r.lista);
+    JsonInforme::anadir(j, "texto", JsonInforme::texto(r.texto));
+    JsonInforme::anadir(j, "espacio", JsonInforme::indiceONulo(r.espacio));
     return j;
 }
 
@@ -101,69 +103,80 @@ bool InformeElementos::esResultadoU(const ResultadoComprobacion& r) {
            r.tipo == TipoComprobacion::VentanaTechumbre;
 }
 
-Json InformeElementos::elementos(const ContextoInforme& c) {
-    Json a = Json::array();
-    for (int i = 0; i < static_cast<int>(c.elementos.size()); ++i) a.push_back(elemento(c, i));
-    return a;
+void InformeElementos::elementos(const ContextoInforme& c, CatalogoInforme& catalogo,
+                                 DocumentoJson& d) {
+    d.abrirLista("elementos");
+    for (int i = 0; i < static_cast<int>(c.elementos.size()); ++i) d.item(elemento(c, i, catalogo));
+    d.cerrarLista();
 }
 
-Json InformeElementos::elemento(const ContextoInforme& c, int i) {
+Json InformeElementos::elemento(const ContextoInforme& c, int i, CatalogoInforme& catalogo) {
     const Elemento& e = *c.elementos[i];
-    Json j;
+    Json j = JsonInforme::objeto(36);
     identidad(c, i, j);
     geometria(e, j);
-    j["comprobarRequisitos"] = e.comprobarRequisitos;
-    j["construccion"] = InformeConstruccion::construccion(e);
+    JsonInforme::anadir(j, "comprobarRequisitos", e.comprobarRequisitos);
+    const Elemento1D* capas = dynamic_cast<const Elemento1D*>(&e);
+    const int construccion =
+        capas && !InformeConstruccion::esHueco(e) ? catalogo.construccion(*capas) : -1;
+    JsonInforme::anadir(j, "construccion", JsonInforme::indiceONulo(construccion));
     transmitancia(c, i, j);
     veredicto(c, i, j);
-    j["puentesTermicos"] = InformeConstruccion::filasPuentes(e, c.f.defectos);
-    j["ventana"] = InformeConstruccion::ventana(e);
+    JsonInforme::anadir(j, "puentesTermicos", InformeConstruccion::filasPuentes(e, c.f.defectos));
+    JsonInforme::anadir(j, "ventana", InformeConstruccion::ventana(e));
     float uPerimetral = ResultadoComprobacion::kSinValor;
     for (const ResultadoComprobacion* r : c.resultadosDe(i))
         if (r->tipo == TipoComprobacion::AislamientoPerimetral) uPerimetral = r->valor;
-    j["terreno"] = InformeConstruccion::terreno(e, uPerimetral);
-    j["condensacion"] = InformeCondensacion::condensacion(c, i);
-    j["soleamiento"] = soleamiento(c, e);
+    JsonInforme::anadir(j, "terreno", InformeConstruccion::terreno(e, uPerimetral));
+    const ResultadoComprobacion* inter = InformeCondensacion::resultadoIntersticial(c, i);
+    const int perfil =
+        inter && capas && construccion >= 0 ? catalogo.perfil(c, *capas, construccion, *inter) : -1;
+    JsonInforme::anadir(j, "condensacion", InformeCondensacion::condensacion(c, i, perfil));
+    JsonInforme::anadir(j, "soleamiento", soleamiento(c, e));
     return j;
 }
 
 void InformeElementos::identidad(const ContextoInforme& c, int i, Json& j) {
     const Elemento& e = *c.elementos[i];
-    j["nombre"] = JsonInforme::texto(e.nombre);
-    j["indiceMotor"] = JsonInforme::indiceONulo(i < c.numEnRegistros ? i : -1);
-    j["tipo"] = e.tipo;
-    j["tipoBDL"] = e.codigo >= 0 && e.codigo <= kWindow ? Json(kTiposBdl[e.codigo]) : Json(nullptr);
-    j["tipoMuro"] = JsonInforme::texto(e.tipoMuro);
+    JsonInforme::anadir(j, "nombre", JsonInforme::texto(e.nombre));
+    JsonInforme::anadir(j, "indiceMotor", JsonInforme::indiceONulo(i < c.numEnRegistros ? i : -1));
+    JsonInforme::anadir(j, "tipo", e.tipo);
+    JsonInforme::anadir(j, "tipoBDL",
+                        e.codigo >= 0 && e.codigo <= kWindow ? Json(kTiposBdl[e.codigo])
+                                                             : Json(nullptr));
+    JsonInforme::anadir(j, "tipoMuro", JsonInforme::texto(e.tipoMuro));
     int categoria = -1;
     if (c.f.datos) {
         auto it = c.f.datos->elementos.find(&e);
         if (it != c.f.datos->elementos.end()) categoria = it->second.categoria;
     }
-    j["categoria"] =
-        categoria >= 0 && categoria <= 4 ? Json(kCategorias[categoria]) : Json(nullptr);
+    JsonInforme::anadir(j, "categoria",
+                        categoria >= 0 && categoria <= 4 ? Json(kCategorias[categoria])
+                                                         : Json(nullptr));
     const int espacio = c.espacioDe(e);
     int contiguo = -1;
     if (e.entreEspacios()) {
         const int a = -e.lados[0] - 1, b = -e.lados[1] - 1;
         contiguo = a == espacio ? b : a;
     }
-    j["espacio"] = espacio;
-    j["espacioContiguo"] = JsonInforme::indiceONulo(contiguo);
-    j["planta"] = JsonInforme::indiceONulo(c.plantaDeEspacio(espacio));
-    j["elementoSoporte"] = JsonInforme::indiceONulo(e.soporte ? c.indice(e.soporte) : -1);
+    JsonInforme::anadir(j, "espacio", espacio);
+    JsonInforme::anadir(j, "espacioContiguo", JsonInforme::indiceONulo(contiguo));
+    JsonInforme::anadir(j, "planta", JsonInforme::indiceONulo(c.plantaDeEspacio(espacio)));
+    JsonInforme::anadir(j, "elementoSoporte",
+                        JsonInforme::indiceONulo(e.soporte ? c.indice(e.soporte) : -1));
 }
 
 void InformeElementos::geometria(const Elemento& e, Json& j) {
     const PoliArea* p = e.poligono.get();
     const Vector3 n = p ? p->normal() : Vector3();
-    j["poligono"] = contorno(p);
-    j["normal"] = punto(n);
-    j["areaBruta"] = JsonInforme::numero(p ? p->area() : 0.0);
-    j["areaNeta"] = JsonInforme::numero(e.area());
-    j["perimetro"] = JsonInforme::numero(p ? p->perimetroCerrado() : 0.0);
-    j["inclinacion"] = JsonInforme::numero(Zona::inclinacionGrados(n));
-    j["azimut"] = JsonInforme::numero(azimutNormal(n));
-    j["orientacion"] = orientacion(n);
+    JsonInforme::anadir(j, "poligono", contorno(p));
+    JsonInforme::anadir(j, "normal", punto(n));
+    JsonInforme::anadir(j, "areaBruta", JsonInforme::numero(p ? p->area() : 0.0));
+    JsonInforme::anadir(j, "areaNeta", JsonInforme::numero(e.area()));
+    JsonInforme::anadir(j, "perimetro", JsonInforme::numero(p ? p->perimetroCerrado() : 0.0));
+    JsonInforme::anadir(j, "inclinacion", JsonInforme::numero(Zona::inclinacionGrados(n)));
+    JsonInforme::anadir(j, "azimut", JsonInforme::numero(azimutNormal(n)));
+    JsonInforme::anadir(j, "orientacion", orientacion(n));
 }
 
 // The U of the element with its films and, when it was compared with a limit, the U as printed,
@@ -183,30 +196,35 @@ void InformeElementos::transmitancia(const ContextoInforme& c, int i, Json& j) {
         e.calcularH(H, hOut, hIn);
         valorU = H / e.area();
     }
-    j["hExterior"] = JsonInforme::numero(hOut);
-    j["hInterior"] = JsonInforme::numero(hIn);
-    j["u"] = JsonInforme::numero(valorU);
-    j["factorReduccion"] =
-        JsonInforme::numero(u ? u->factorReduccion : ResultadoComprobacion::kSinValor);
+    JsonInforme::anadir(j, "hExterior", JsonInforme::numero(hOut));
+    JsonInforme::anadir(j, "hInterior", JsonInforme::numero(hIn));
+    JsonInforme::anadir(j, "u", JsonInforme::numero(valorU));
+    JsonInforme::anadir(
+        j, "factorReduccion",
+        JsonInforme::numero(u ? u->factorReduccion : ResultadoComprobacion::kSinValor));
     if (!u) {
-        j["uImpreso"] = j["limite"] = j["margen"] = nullptr;
+        for (const char* clave : {"uImpreso", "limite", "margen"})
+            JsonInforme::anadir(j, clave, nullptr);
         return;
     }
     const Json impreso = JsonInforme::dosDecimales(u->valor);
-    j["uImpreso"] = impreso;
-    Json limite;
-    limite["valor"] = JsonInforme::numero(u->limite);
-    limite["clave"] = u->clave ? u->clave : "ventana-techumbre";
-    limite["categoria"] = u->categoriaLimite ? u->categoriaLimite : "huecos";
-    limite["zona"] = c.f.datos ? JsonInforme::texto(c.f.datos->limites.zona) : Json("");
-    limite["regimen"] =
-        c.f.global && !c.f.global->limitesPorOrientacion ? "numeroZona" : "orientacion";
-    j["limite"] = limite;
+    JsonInforme::anadir(j, "uImpreso", impreso);
+    Json limite = JsonInforme::objeto(5);
+    JsonInforme::anadir(limite, "valor", JsonInforme::numero(u->limite));
+    JsonInforme::anadir(limite, "clave", u->clave ? u->clave : "ventana-techumbre");
+    JsonInforme::anadir(limite, "categoria", u->categoriaLimite ? u->categoriaLimite : "huecos");
+    JsonInforme::anadir(limite, "zona",
+                        c.f.datos ? JsonInforme::texto(c.f.datos->limites.zona) : Json(""));
+    JsonInforme::anadir(limite, "regimen",
+                        c.f.global && !c.f.global->limitesPorOrientacion ? "numeroZona"
+                                                                         : "orientacion");
+    JsonInforme::anadir(j, "limite", limite);
     // The margin between two numbers of few decimals, without the float's last digits.
     const double margen =
         static_cast<double>(u->limite) - (impreso.is_null() ? 0.0 : impreso.get<double>());
-    j["margen"] =
-        impreso.is_null() ? Json(nullptr) : JsonInforme::numero(std::round(margen * 1e4) / 1e4);
+    JsonInforme::anadir(j, "margen",
+                        impreso.is_null() ? Json(nullptr)
+                                          : JsonInforme::numero(std::round(margen * 1e4) / 1e4));
 }
 
 // Every comparison made for the element (but the thermal-bridge types), its verdict and, when
@@ -237,10 +255,10 @@ void InformeElementos::veredicto(const ContextoInforme& c, int i, Json& j) {
                 motivo = "espacioNoHabitable";
         }
     }
-    j["cumple"] = cumple;
-    j["motivoSinComprobar"] = motivo ? Json(motivo) : Json(nullptr);
-    j["comprobaciones"] = std::move(lista);
-    j["puentesComprobados"] = puentes;
+    JsonInforme::anadir(j, "cumple", cumple);
+    JsonInforme::anadir(j, "motivoSinComprobar", motivo ? Json(motivo) : Json(nullptr));
+    JsonInforme::anadir(j, "comprobaciones", std::move(lista));
+    JsonInforme::anadir(j, "puentesComprobados", puentes);
 }
 
 // Sky-view factor of an exterior surface past the building's own surfaces: the one the solar
@@ -257,8 +275,8 @@ Json InformeElementos::soleamiento(const ContextoInforme& c, const Elemento& e) 
         calculado ? x->factoresVisionCielo()[s]
                   : Excitacion::factorVisionCielo(&x->visibilidades()[s * Excitacion::kParches],
                                                   e.poligono->normal());
-    Json j;
-    j["factorVistaCielo"] = JsonInforme::numero(factor);
-    j["irradiacionMensual"] = nullptr;
+    Json j = JsonInforme::objeto(2);
+    JsonInforme::anadir(j, "factorVistaCielo", JsonInforme::numero(factor));
+    JsonInforme::anadir(j, "irradiacionMensual", nullptr);
     return j;
 }

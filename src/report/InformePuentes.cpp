@@ -10,6 +10,7 @@
 #include "input/Global2.h"
 #include "input/ValoresPorDefecto.h"
 #include "report/ContextoInforme.h"
+#include "report/DocumentoJson.h"
 
 namespace {
 
@@ -60,47 +61,52 @@ Json InformePuentes::particiones(const ContextoInforme& c) {
         const int z1 = -e->lados[0] - 1, z2 = -e->lados[1] - 1;
         // The second polygon holds A, A up, B up, B.
         const PoliArea* p = e->poligono2 ? e->poligono2.get() : e->poligono.get();
-        Json j;
-        j["nombre"] = JsonInforme::texto(e->nombre);
-        j["elemento"] = c.indice(e.get());
-        j["espacios"] = Json::array({z1, z2});
-        j["planta"] = JsonInforme::indiceONulo(c.plantaDeEspacio(z1));
-        j["segmento"] = Json::array({punto(nodo(p, 0)), punto(nodo(p, 3))});
-        j["longitud"] = JsonInforme::numero(e->anchura);
-        j["altura"] = JsonInforme::numero(e->altura);
+        Json j = JsonInforme::objeto(7);
+        JsonInforme::anadir(j, "nombre", JsonInforme::texto(e->nombre));
+        JsonInforme::anadir(j, "elemento", c.indice(e.get()));
+        JsonInforme::anadir(j, "espacios", Json::array({z1, z2}));
+        JsonInforme::anadir(j, "planta", JsonInforme::indiceONulo(c.plantaDeEspacio(z1)));
+        JsonInforme::anadir(j, "segmento", Json::array({punto(nodo(p, 0)), punto(nodo(p, 3))}));
+        JsonInforme::anadir(j, "longitud", JsonInforme::numero(e->anchura));
+        JsonInforme::anadir(j, "altura", JsonInforme::numero(e->altura));
         a.push_back(std::move(j));
     }
     return a;
 }
 
-Json InformePuentes::puentesTermicos(const ContextoInforme& c) {
-    Json a = Json::array();
-    if (!c.f.edificio) return a;
+void InformePuentes::puentesTermicos(const ContextoInforme& c, DocumentoJson& d) {
+    d.abrirLista("puentesTermicos");
+    if (c.f.edificio) puentes(c, d);
+    d.cerrarLista();
+}
+
+void InformePuentes::puentes(const ContextoInforme& c, DocumentoJson& d) {
     const bool conMinimo = c.f.datos && c.f.datos->conFRsiMinimo;
     for (const auto& b : c.f.edificio->puentes) {
-        Json j;
-        j["tipo"] = JsonInforme::texto(b->nombreTipo);
-        j["tipoIndice"] = b->tipo;
-        j["ttl"] = JsonInforme::numero(b->ttl);
-        j["fRsi"] = JsonInforme::numero(b->frsi);
-        j["angulo"] = angulo(c, *b);
-        j["longitud"] = JsonInforme::numero(b->longitud());
-        j["a"] = punto(b->A);
-        j["b"] = punto(b->B);
-        j["elementos"] = indices(b->tocan);
-        j["cargados"] = indices(b->cargar);
-        j["espacios"] = indices(b->zonas);
+        Json j = JsonInforme::objeto(13);
+        JsonInforme::anadir(j, "tipo", JsonInforme::texto(b->nombreTipo));
+        JsonInforme::anadir(j, "tipoIndice", b->tipo);
+        JsonInforme::anadir(j, "ttl", JsonInforme::numero(b->ttl));
+        JsonInforme::anadir(j, "fRsi", JsonInforme::numero(b->frsi));
+        JsonInforme::anadir(j, "angulo", angulo(c, *b));
+        JsonInforme::anadir(j, "longitud", JsonInforme::numero(b->longitud()));
+        JsonInforme::anadir(j, "a", punto(b->A));
+        JsonInforme::anadir(j, "b", punto(b->B));
+        JsonInforme::anadir(j, "elementos", indices(b->tocan));
+        JsonInforme::anadir(j, "cargados", indices(b->cargar));
+        JsonInforme::anadir(j, "espacios", indices(b->zonas));
         const int primero = b->tocan.empty() ? -1 : b->tocan.front();
-        j["planta"] =
+        JsonInforme::anadir(
+            j, "planta",
             JsonInforme::indiceONulo(primero >= 0 && primero < static_cast<int>(c.elementos.size())
                                          ? c.plantaDeEspacio(c.espacioDe(*c.elementos[primero]))
-                                         : -1);
-        j["cumple"] = conMinimo && algunoComprobado(c, *b)
-                          ? Json(b->frsi >= c.f.datos->fRsiMinEdificio)
-                          : Json(nullptr);
-        a.push_back(std::move(j));
+                                         : -1));
+        JsonInforme::anadir(j, "cumple",
+                            conMinimo && algunoComprobado(c, *b)
+                                ? Json(b->frsi >= c.f.datos->fRsiMinEdificio)
+                                : Json(nullptr));
+        d.item(j);
     }
-    return a;
 }
 
 // One entry per bridge type that was checked, in table order: the result that failed first, or
@@ -118,14 +124,16 @@ Json InformePuentes::comprobacionesPuentes(const ContextoInforme& c) {
             it->second = &r;
     }
     for (const auto& [fila, r] : porTipo) {
-        Json j;
+        Json j = JsonInforme::objeto(5);
         const bool conNombre =
             c.f.defectos && fila >= 0 && fila < static_cast<int>(c.f.defectos->puentes.size());
-        j["tipo"] = conNombre ? JsonInforme::texto(c.f.defectos->puentes[fila].nombre) : Json("");
-        j["fRsi"] = JsonInforme::numero(r->valor);
-        j["fRsiMinimo"] = JsonInforme::numero(r->limite);
-        j["cumple"] = r->cumple;
-        j["texto"] = JsonInforme::texto(r->texto);
+        JsonInforme::anadir(j, "tipo",
+                            conNombre ? JsonInforme::texto(c.f.defectos->puentes[fila].nombre)
+                                      : Json(""));
+        JsonInforme::anadir(j, "fRsi", JsonInforme::numero(r->valor));
+        JsonInforme::anadir(j, "fRsiMinimo", JsonInforme::numero(r->limite));
+        JsonInforme::anadir(j, "cumple", r->cumple);
+        JsonInforme::anadir(j, "texto", JsonInforme::texto(r->texto));
         a.push_back(std::move(j));
     }
     return a;

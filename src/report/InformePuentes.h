@@ -2,6 +2,7 @@
 #include "report/JsonInforme.h"
 
 class ContextoInforme;
+class DocumentoJson;
 
 // The inferred partitions and the thermal bridges of the report: the partitions in the order of
 // Particio.dat, the bridge edges in the order of puentes.dat, and the check of each bridge type
@@ -9,6 +10,10 @@ class ContextoInforme;
 class InformePuentes {
 public:
     static Json particiones(const ContextoInforme& c);
-    static Json puentesTermicos(const ContextoInforme& c);
+    // The member "puentesTermicos", edge by edge.
+    static void puentesTermicos(const ContextoInforme& c, DocumentoJson& d);
     static Json comprobacionesPuentes(const ContextoInforme& c);
+
+private:
+    static void puentes(const ContextoInforme& c, DocumentoJson& d);
 };

@@ -1,6 +1,5 @@
 #include "report/JsonInforme.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdlib>
 
@@ -14,13 +13,10 @@ Json JsonInforme::texto(const std::string& latin1) {
 
 Json JsonInforme::numero(float v) {
     if (!std::isfinite(v)) return Json(nullptr);
-    // The shortest text that reads back as this float, read as a double: the JSON writer then
-    // prints those same digits.
-    char texto[32];
-    const std::to_chars_result r = std::to_chars(texto, texto + sizeof texto, v);
-    double d = 0.0;
-    std::from_chars(texto, r.ptr, d);
-    return Json(d);
+    // A whole number goes out as an integer, which is as short and cheaper to print.
+    if (v == std::trunc(v) && std::fabs(v) < 1e7f && !(v == 0.0f && std::signbit(v)))
+        return Json(static_cast<std::int64_t>(v));
+    return Json(v);
 }
 
 Json JsonInforme::numero(double v) {
@@ -33,6 +29,7 @@ Json JsonInforme::numeroODado(float v) {
 
 Json JsonInforme::numeros(const float* v, int n) {
     Json a = Json::array();
+    a.get_ref<Json::array_t&>().reserve(static_cast<std::size_t>(n > 0 ? n : 0));
     for (int i = 0; i < n; ++i) a.push_back(numero(v[i]));
     return a;
 }
@@ -43,6 +40,7 @@ Json JsonInforme::numeros(const std::vector<float>& v) {
 
 Json JsonInforme::numeros(const std::vector<double>& v) {
     Json a = Json::array();
+    a.get_ref<Json::array_t&>().reserve(v.size());
     for (double x : v) a.push_back(numero(x));
     return a;
 }
@@ -50,4 +48,10 @@ Json JsonInforme::numeros(const std::vector<double>& v) {
 Json JsonInforme::dosDecimales(float v) {
     if (!std::isfinite(v)) return Json(nullptr);
     return numero(std::strtod(formatear("%1.2f", static_cast<double>(v)).c_str(), nullptr));
+}
+
+Json JsonInforme::objeto(std::size_t n) {
+    Json j = Json::object();
+    j.get_ref<Json::object_t&>().reserve(n);
+    return j;
 }

@@ -1,14 +1,17 @@
 #pragma once
+#include <cstdint>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
-// The JSON of the report keeps its members in the order they are written.
-using Json = nlohmann::ordered_json;
+// The JSON of the report keeps its members in the order they are written, and its numbers are
+// the engine's 32-bit floats: the library prints each one as the shortest decimal that reads
+// back as that same float.
+using Json = nlohmann::basic_json<nlohmann::ordered_map, std::vector, std::string, bool,
+                                  std::int64_t, std::uint64_t, float>;
 
 // Value conversions of the report: texts from the engine's Windows-1252 bytes to UTF-8, and
-// numbers as the shortest decimal that reads back as the same 32-bit float (NaN and infinities
-// as null).
+// numbers as 32-bit floats (NaN and infinities as null).
 class JsonInforme {
 public:
     static Json texto(const std::string& latin1);
@@ -23,4 +26,12 @@ public:
     static Json indiceONulo(int i) { return i >= 0 ? Json(i) : Json(nullptr); }
     // The value printf's "%1.2f" prints, read back.
     static Json dosDecimales(float v);
+
+    // An empty object with room for n members, and a member appended at its end. The report
+    // writes each member once, so nothing is looked up. The room must be enough: a member past
+    // it makes the object copy (not move) the members it holds, whose keys are constant.
+    static Json objeto(std::size_t n);
+    static void anadir(Json& objeto, const char* clave, Json valor) {
+        objeto.get_ref<Json::object_t&>().emplace_back(clave, std::move(valor));
+    }
 };

@@ -269,7 +269,7 @@ void TPrincipal::escribirInforme(bool conError, const std::string& mensaje) {
     }
     std::string motivo;
     try {
-        if (Informe::escribir(carpetaInforme_, Informe::construir(f), motivo)) return;
+        if (Informe::escribir(carpetaInforme_, Informe::texto(f), motivo)) return;
     } catch (const std::exception& e) {
         motivo = e.what();
     }

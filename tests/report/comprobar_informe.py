@@ -162,7 +162,7 @@ class Comprobacion:
             el = self.elemento(m.group(1))
             if el:
                 s = el["condensacion"]["superficial"]
-                self.igual("fRsi de " + m.group(1), (f2(s["fRsi"][0]), f2(s["fRsiMinimo"][0])),
+                self.igual("fRsi de " + m.group(1), (f2(s["fRsi"]), f2(s["fRsiMinimo"])),
                            (m.group(2), m.group(3)))
                 self.comprobacion_fallida(el, texto)
             return
@@ -176,8 +176,8 @@ class Comprobacion:
         if lista == 2:
             el = self.elemento(texto)
             if el:
-                self.igual("condensación intersticial de " + texto,
-                           el["condensacion"]["intersticial"]["cumple"], False)
+                perfil = self.doc["perfilesIntersticiales"][el["condensacion"]["intersticial"]]
+                self.igual("condensación intersticial de " + texto, perfil["cumple"], False)
                 self.comprobacion_fallida(el, texto)
             return
         self.linea_de_resumen(texto)
