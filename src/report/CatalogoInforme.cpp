@@ -26,6 +26,7 @@ void anadirTexto(std::string& k, const std::string& t) {
 // Everything the construction's record shows, names and the bytes of its values.
 std::string CatalogoInforme::clave(const Elemento1D& e) {
     std::string k;
+    k.reserve(64 + e.capas.size() * 64);
     anadirTexto(k, e.construccion);
     anadirTexto(k, e.tipoConstruccion);
     for (float v : {e.uDada, e.U, e.masa}) anadirReal(k, v);

@@ -1,6 +1,7 @@
 #include "report/EscritorHtml.h"
 
 #include <cstdio>
+#include <string_view>
 
 #include "report/PlantillaInforme.h"
 
@@ -8,12 +9,12 @@ namespace {
 
 // The template in two parts, before and after its placeholder (the whole template first when
 // it has none).
-void partes(std::string& antes, std::string& despues) {
-    const std::string plantilla(kPlantillaInforme, kLongitudPlantillaInforme);
+void partes(std::string_view& antes, std::string_view& despues) {
+    const std::string_view plantilla(kPlantillaInforme, kLongitudPlantillaInforme);
     const std::size_t p = plantilla.find(EscritorHtml::kMarcador);
-    if (p == std::string::npos) {
+    if (p == std::string_view::npos) {
         antes = plantilla;
-        despues.clear();
+        despues = std::string_view();
         return;
     }
     antes = plantilla.substr(0, p);
@@ -35,7 +36,7 @@ std::string EscritorHtml::escapar(const std::string& json) {
 }
 
 bool EscritorHtml::escribir(const std::string& ruta, const std::string& json) {
-    std::string antes, despues;
+    std::string_view antes, despues;
     partes(antes, despues);
     std::FILE* f = std::fopen(ruta.c_str(), "wb");
     if (!f) return false;

@@ -6,6 +6,7 @@
 #include <unordered_map>
 
 #include "base/TextoLatin1.h"
+#include "building/Edificio.h"
 #include "input/Global2.h"
 #include "input/ListasFallos.h"
 #include "report/CatalogoInforme.h"
@@ -118,6 +119,9 @@ Json registro(const FuentesInforme& f) {
 std::string Informe::texto(const FuentesInforme& fuentes) {
     const ContextoInforme c(fuentes);
     std::string salida;
+    // Room for about what a report takes per element and per thermal bridge.
+    const std::size_t puentes = fuentes.edificio ? fuentes.edificio->puentes.size() : 0;
+    salida.reserve(16384 + 2048 * c.elementos.size() + 256 * puentes);
     DocumentoJson d(salida);
     d.miembro("version", kVersion);
     d.miembro("ejecucion", ejecucion(fuentes));
