@@ -8,8 +8,11 @@
    without the report, peak resident memory, size of informe.json, and the time per space,
    which stays flat when the report grows linearly.
 
-Usage: bench/informe.py [-n RUNS] [-r RUNS_PER_SIZE] [--tamanos 100,500,1000,2000] [EXE]
-Prints Markdown tables. EXE defaults to build/envolvente.
+Usage: bench/informe.py [-n RUNS] [-r RUNS_PER_SIZE] [--tamanos 100,500,1000,2000]
+                        [--instrucciones] [EXE]
+Prints Markdown tables. EXE defaults to build/envolvente. --instrucciones adds, for the generated
+buildings, the instructions of one run with and without the report under callgrind (slow: a
+minute or more for 2,000 spaces), the repeatable measure of the report's growth.
 """
 import argparse
 import os
@@ -76,6 +79,21 @@ def muestra(exe, n, trabajo):
           format(os.path.getsize(os.path.join(informe, "informe.json")), ","))
 
 
+def escala_instrucciones(exe, tamanos, trabajo):
+    print("\nEdificios generados, instrucciones (callgrind)\n")
+    print("| espacios | sin informe | con informe | del informe | del informe por espacio |")
+    print("|---:|---:|---:|---:|---:|")
+    for n in tamanos:
+        bdl = os.path.join(trabajo, "edificio-%d.bdl" % n)
+        args = cadena(bdl, trabajo)
+        a = instrucciones(exe, args, None)
+        b = instrucciones(exe, args, os.path.join(trabajo, "informe-%d" % n))
+        if a is None or b is None:
+            return
+        print("| %d | %s | %s | %s | %s |" % (n, format(a, ","), format(b, ","), format(b - a, ","),
+                                              format((b - a) // n, ",")))
+
+
 def escala(exe, tamanos, r, trabajo):
     print("\nEdificios generados (%d ejecuciones por tamaño, medianas)\n" % r)
     print("| espacios | elementos | sin informe (s) | con informe (s) | aumento | ms por espacio del informe "
@@ -108,13 +126,17 @@ def main():
     ap.add_argument("-n", type=int, default=100, help="runs of the sample with and without (100)")
     ap.add_argument("-r", type=int, default=3, help="runs per generated size (3)")
     ap.add_argument("--tamanos", default="100,500,1000,2000", help="spaces of the generated buildings")
+    ap.add_argument("--instrucciones", action="store_true", help="callgrind for the generated buildings")
     ap.add_argument("exe", nargs="?", default=os.path.join(RAIZ, "build", "envolvente"))
     a = ap.parse_args()
     exe = os.path.realpath(a.exe)
     with tempfile.TemporaryDirectory(prefix="informe-bench-") as trabajo:
         os.chdir(trabajo)
         muestra(exe, a.n, trabajo)
-        escala(exe, [int(t) for t in a.tamanos.split(",") if t], a.r, trabajo)
+        tamanos = [int(t) for t in a.tamanos.split(",") if t]
+        escala(exe, tamanos, a.r, trabajo)
+        if a.instrucciones:
+            escala_instrucciones(exe, tamanos, trabajo)
 
 
 if __name__ == "__main__":
