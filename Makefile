@@ -3,12 +3,13 @@ MAKEFLAGS += --no-print-directory
 BUILD      ?= build
 BUILD_SAN  ?= build-sanitize
 BUILD_FUZZ ?= build-fuzz
+BUILD_COV  ?= build-coverage
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 PREFIX     ?= /usr/local
 FUZZ_SECONDS ?= 60
 EJEMPLO    := examples
 
-.PHONY: all deps build test demo sanitize install bench fuzz fuzz-engine format clean
+.PHONY: all deps build test demo sanitize coverage install bench fuzz fuzz-engine format clean
 
 all: build
 
@@ -33,6 +34,16 @@ sanitize: deps
 	cd $(BUILD_SAN) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --output-on-failure -j $(JOBS)
 
+# Line and branch coverage of src/ by the unit tests and the integration runs (gcc --coverage,
+# no optimisation), per folder; the detailed report goes to $(BUILD_COV)/cobertura/index.html.
+coverage: deps
+	cmake -S . -B $(BUILD_COV) -DCMAKE_BUILD_TYPE=Debug -DENVOLVENTE_BENCH=OFF \
+	  -DCMAKE_CXX_FLAGS="--coverage -O0" -DCMAKE_EXE_LINKER_FLAGS=--coverage
+	cmake --build $(BUILD_COV) -j $(JOBS)
+	find $(BUILD_COV) -name '*.gcda' -delete
+	cd $(BUILD_COV) && ctest --output-on-failure -j $(JOBS)
+	@tools/cobertura.py $(BUILD_COV) --html $(BUILD_COV)/cobertura
+
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
@@ -56,4 +67,4 @@ format:
 	clang-format -i $$(git ls-files 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'bench/*.cpp' 'fuzz/*.cpp')
 
 clean:
-	rm -rf $(BUILD) $(BUILD_SAN) $(BUILD_FUZZ)
+	rm -rf $(BUILD) $(BUILD_SAN) $(BUILD_FUZZ) $(BUILD_COV)

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <sys/stat.h>
 
 #include "base/Calendario.h"
 #include "base/Memoria.h"
@@ -120,31 +122,46 @@ public:
     }
 
 private:
+    // The scans of the fast path stop at the line's terminating NUL (a std::string's c_str()),
+    // which is neither blank nor digit, so they need no bound checks.
     const char* blancos() const {
         const char* q = p_;
-        while (q < fin_ && esBlanco(*q)) ++q;
+        while (esBlanco(*q)) ++q;
         return q;
     }
 
     // [-]digits[.digits] with the limits above, not followed by an exponent or a hexadecimal
     // 'x'; its value in v and the scan past it.
     bool decimalCorto(const char* q, float& v) {
-        const bool negativo = q < fin_ && *q == '-';
-        const char* c = q + negativo;
-        std::uint64_t n = 0;
-        const char* r = c;
-        for (; r < fin_ && esDigito(*r); ++r) n = n * 10 + static_cast<unsigned>(*r - '0');
-        const char* entera = r;
-        if (r < fin_ && *r == '.')
-            for (++r; r < fin_ && esDigito(*r); ++r) n = n * 10 + static_cast<unsigned>(*r - '0');
-        const long cifras = (r - c) - (entera < r ? 1 : 0);
-        const long decimales = entera < r ? r - entera - 1 : 0;
-        if (cifras == 0 || cifras > 19 || decimales > 10 || n > (1u << 24)) return false;
-        if (r < fin_ && (*r == 'e' || *r == 'E' || *r == 'x' || *r == 'X')) return false;
+        const bool negativo = *q == '-';
+        const char* r = q + negativo;
+        std::uint32_t n = 0;
+        int cifras = 0;
+        if (!digitos(r, n, cifras)) return false;
+        int decimales = 0;
+        if (*r == '.') {
+            const int enteras = cifras;
+            ++r;
+            if (!digitos(r, n, cifras)) return false;
+            decimales = cifras - enteras;
+        }
+        if (cifras == 0 || decimales > 10 || n > (1u << 24)) return false;
+        if (*r == 'e' || *r == 'E' || *r == 'x' || *r == 'X') return false;
         const float x = static_cast<float>(n) / kPotencias10[decimales];
         v = negativo ? -x : x;
         p_ = r;
         return true;
+    }
+
+    // Accumulates the digits at r into n (at most nine digits in all, so that n cannot
+    // overflow; more give false and the number goes to the general readers).
+    static bool digitos(const char*& r, std::uint32_t& n, int& cifras) {
+        for (;; ++r) {
+            const unsigned d = static_cast<unsigned char>(*r) - static_cast<unsigned>('0');
+            if (d > 9) return true;
+            if (++cifras > 9) return false;
+            n = n * 10 + d;
+        }
     }
 
     // A decimal number that std::from_chars reads as strtof does: an optional '-', then a digit
@@ -155,6 +172,46 @@ private:
         if (esDigito(*c)) return !(*c == '0' && c + 1 < fin_ && (c[1] == 'x' || c[1] == 'X'));
         return *c == '.' && c + 1 < fin_ && esDigito(c[1]);
     }
+    const char* p_;
+    const char* fin_;
+};
+
+// The whole file in memory; false when it cannot be opened.
+bool leerFichero(const std::string& ruta, std::string& datos) {
+    std::FILE* f = std::fopen(ruta.c_str(), "rb");
+    if (!f) return false;
+    // Chunks of the file's size (one read for a regular file), else of 256 KB.
+    struct stat st;
+    std::size_t trozo = 1 << 18;
+    if (::fstat(fileno(f), &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0)
+        trozo = static_cast<std::size_t>(st.st_size) + 1;
+    std::size_t usado = 0;
+    for (;;) {
+        datos.resize(usado + trozo);
+        const std::size_t n = std::fread(&datos[usado], 1, trozo, f);
+        usado += n;
+        if (n < trozo) break;
+    }
+    datos.resize(usado);
+    std::fclose(f);
+    return true;
+}
+
+// The lines of a text, as std::getline gives them: split at each line feed, the last piece a
+// line only when it is not empty.
+class Lineas {
+public:
+    explicit Lineas(const std::string& t) : p_(t.data()), fin_(t.data() + t.size()) {}
+    bool siguiente(std::string& linea) {
+        if (p_ == fin_) return false;
+        const char* lf = static_cast<const char*>(std::memchr(p_, '\n', fin_ - p_));
+        const char* finLinea = lf ? lf : fin_;
+        linea.assign(p_, finLinea);
+        p_ = lf ? lf + 1 : fin_;
+        return true;
+    }
+
+private:
     const char* p_;
     const char* fin_;
 };
@@ -172,8 +229,24 @@ Meteo::Meteo() {
     }
 }
 
-Meteo::~Meteo() {
-    if (clima_.is_open()) clima_.close();
+Meteo::~Meteo() = default;
+
+void Meteo::tomarLectura(const Meteo& o) {
+    latitud = o.latitud;
+    longitud = o.longitud;
+    zonaHoraria = o.zonaHoraria;
+    mesRegistro = o.mesRegistro;
+    diaRegistro = o.diaRegistro;
+    horaRegistro = o.horaRegistro;
+    horasLeidas = o.horasLeidas;
+    temperatura = o.temperatura;
+    humedad = o.humedad;
+    radiacionDirecta = o.radiacionDirecta;
+    radiacionDifusa = o.radiacionDifusa;
+    cenit = o.cenit;
+    azimut = o.azimut;
+    velocidadViento = o.velocidadViento;
+    direccionViento = o.direccionViento;
 }
 
 void Meteo::leerClima(const std::string& fichero) {
@@ -188,14 +261,15 @@ void Meteo::leerClima(const std::string& fichero) {
 // in hour order: month day hour T x Idir Idif w x wind winddir azimuth zenith. The hour is the
 // line's position; the relative humidity comes from T and w at the reference pressure.
 void Meteo::leerTexto(const std::string& fichero) {
-    clima_.open(fichero, std::ios::in);
-    if (!clima_.is_open()) return;
+    std::string datos;
+    if (!leerFichero(fichero, datos)) return;
+    Lineas lineas(datos);
     std::string linea;
-    if (std::getline(clima_, linea) && std::getline(clima_, linea)) {
+    if (lineas.siguiente(linea) && lineas.siguiente(linea)) {
         float lat;
         if (Campos(linea).real(lat)) latitud = lat;
         CorrienteAire aire;
-        for (int h = 0; h < kHoras && std::getline(clima_, linea); ++h) {
+        for (int h = 0; h < kHoras && lineas.siguiente(linea); ++h) {
             Campos c(linea);
             int mes, dia, hora;
             float v[10];
@@ -217,7 +291,6 @@ void Meteo::leerTexto(const std::string& fichero) {
             ++horasLeidas;
         }
     }
-    clima_.close();
 }
 
 // DOE-2 packed binary format: 24 records of 6208 bytes (two per month, days 1-16 and 17-end),

@@ -22,7 +22,7 @@ public:
     Global2(const Global2&) = delete;
     Global2& operator=(const Global2&) = delete;
 
-    void ponerModo(const char* m) { modo = m ? m : ""; }
+    void ponerModo(const char* m) { ParametrosCalculo::ponerModo(m ? m : ""); }
 
     // Reads the calculation parameters from the building reader (the defaults give what it
     // lacks) and, for a building of kind "OBJETO", opens (truncates) the error log and the

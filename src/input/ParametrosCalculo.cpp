@@ -110,8 +110,13 @@ bool ParametrosCalculo::esMesRefrigeracion(int hora) const {
     return mesesRefrigeracion[m] != 0;
 }
 
+void ParametrosCalculo::ponerModo(const std::string& m) {
+    modo_ = m;
+    calefaccionPorHoras_ = m == "PUNTA" || m == "DEMANDA" || m == "ORBEL";
+}
+
 bool ParametrosCalculo::esHoraCalefaccion(int hora) const {
-    if (modo == "PUNTA" || modo == "DEMANDA" || modo == "ORBEL") {
+    if (calefaccionPorHoras_) {
         if (hora < 0 || hora >= static_cast<int>(calefaccionHoraria.size())) return false;
         return calefaccionHoraria[hora] == 1.0f;
     }

@@ -32,7 +32,10 @@ struct ParametrosCalculo {
     // (-99.0) is first replaced by the one given.
     void densidadAire(float altitudDada, float rocp);
 
-    std::string modo = "DEMANDA";
+    // The run mode: "PUNTA", "DEMANDA", "ORBEL" or "fenordia".
+    void ponerModo(const std::string& m);
+    const std::string& modo() const { return modo_; }
+
     float capacidadCalorificaAire = 0.0f;
     std::string tipoEdificio = "OBJETO"; // "BUILDING-TYPE"
     float longitudReferencia = 15.0f;
@@ -56,4 +59,8 @@ struct ParametrosCalculo {
     int horaInicio = 0, horaFin = 0;
     int diaInicio = 1, mesInicio = 1, diaFin = 31, mesFin = 12;
     float stefanBoltzmann = 5.67e-8f;
+
+private:
+    std::string modo_ = "DEMANDA";
+    bool calefaccionPorHoras_ = true; // the mode reads the hourly heating flags
 };

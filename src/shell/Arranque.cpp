@@ -54,6 +54,7 @@ int Arranque::ejecutar(const std::string& linea, const std::string& ejecutable,
     std::vector<std::string> args = argumentos(dividir(linea));
     TPrincipal principal(ejecutable);
     if (opciones.silencioso) principal.ocultarProgreso();
+    principal.ponerClimasLeidos(opciones.climas);
     // The review (opciones.revisar) joins the run here.
     if (!opciones.informe.empty()) principal.ponerInforme(opciones.informe, linea);
     principal.PonerArgumentos(args[0], args[1], args[2], args[3], args[4], args[5]);

@@ -1,12 +1,16 @@
 #include "shell/LineaOrdenes.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <map>
 #include <sched.h>
+#include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
 #include <vector>
 
 #include "base/ErrorFatal.h"
+#include "climate/Meteo.h"
 #include "shell/Arranque.h"
 #include "shell/Lote.h"
 #include "shell/Manifiesto.h"
@@ -23,6 +27,30 @@ std::string nombreResumen(int k, int n) {
     const std::string nn = std::to_string(n);
     kk.insert(0, nn.size() - kk.size(), '0');
     return "resumen-parte-" + kk + "-de-" + nn;
+}
+
+// The climate files that at least two designs name, read once (at most kClimasCompartidos of
+// them, the most used first, so that memory stays bounded). Only regular files: a missing one
+// is each design's own fatal error.
+constexpr std::size_t kClimasCompartidos = 256;
+
+ClimasLeidos leerClimasCompartidos(const std::vector<Diseno>& disenos) {
+    std::map<std::string, int> usos;
+    for (const Diseno& d : disenos) ++usos[d.clima];
+    std::vector<std::pair<int, std::string>> orden;
+    for (const auto& [ruta, n] : usos)
+        if (n >= 2) orden.emplace_back(-n, ruta);
+    std::sort(orden.begin(), orden.end());
+    if (orden.size() > kClimasCompartidos) orden.resize(kClimasCompartidos);
+    ClimasLeidos climas;
+    for (const auto& [n, ruta] : orden) {
+        struct stat st;
+        if (::stat(ruta.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
+        auto meteo = std::make_shared<Meteo>();
+        meteo->leerClima(ruta);
+        climas.emplace(ruta, std::move(meteo));
+    }
+    return climas;
 }
 
 } // namespace
@@ -72,9 +100,11 @@ int LineaOrdenes::ejecutarLote(const Opciones& op, const std::string& ejecutable
         ol.limiteSegundos = op.limiteSegundos;
         ol.progreso = !op.ejecucion.silencioso && isatty(fileno(stderr));
         ol.nombreResumen = nombreResumen(op.parte, op.partes);
-        // Inputs that many designs share (a climate file, the library files) would be read
-        // here, once, before the children are forked: they inherit what the parent holds.
+        // The climate files that the designs share are read here, once, before the children
+        // are forked: each child inherits the readings and takes its own from them.
+        const ClimasLeidos climas = leerClimasCompartidos(disenos);
         OpcionesEjecucion ejecucion = op.ejecucion;
+        ejecucion.climas = &climas;
         ejecucion.silencioso = true;
         Lote lote(ol, [&](const Diseno& d, const std::string& resultados) {
             const std::string cadena = d.edificio + "," + d.clima + "," + d.zona + "," +

@@ -1,13 +1,22 @@
 #pragma once
+#include <map>
+#include <memory>
 #include <string>
 #include <vector>
+
+class Meteo;
+
+// Climate files already read, by the path the argument string names them with: a batch reads
+// each shared climate once, before its designs run.
+using ClimasLeidos = std::map<std::string, std::shared_ptr<const Meteo>>;
 
 // What a run carries besides its argument string: switches that change no output file of the
 // run itself.
 struct OpcionesEjecucion {
-    bool silencioso = false; // no progress line on a terminal
-    bool revisar = false;    // warnings about the building on standard error
-    std::string informe;     // folder of the run's report; empty: no report
+    bool silencioso = false;              // no progress line on a terminal
+    bool revisar = false;                 // warnings about the building on standard error
+    std::string informe;                  // folder of the run's report; empty: no report
+    const ClimasLeidos* climas = nullptr; // climates read beforehand (batches), or none
 };
 
 // The command line of the executable: options (getopt_long, short and long forms) before

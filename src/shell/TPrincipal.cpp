@@ -145,7 +145,11 @@ void TPrincipal::construirEdificio() {
 void TPrincipal::leerClima() {
     avanzar(5, "Clima...");
     meteo_ = std::make_unique<Meteo>();
-    meteo_->leerClima(FicheroClima);
+    auto leido = climas_ ? climas_->find(FicheroClima) : ClimasLeidos::const_iterator();
+    if (climas_ && leido != climas_->end())
+        meteo_->tomarLectura(*leido->second);
+    else
+        meteo_->leerClima(FicheroClima);
     meteo_->valoresMensuales();
     for (int m = 0; m < 12; ++m) {
         Te_[m] = meteo_->temperaturaMensual[m];

@@ -6,6 +6,8 @@
 
 #include "report/Informe.h"
 
+#include "shell/Opciones.h"
+
 class Directorios;
 class Global2;
 class LeerBDL;
@@ -29,6 +31,9 @@ public:
                          const std::string& defectos);
     // No progress display, even on a terminal.
     void ocultarProgreso() { visible_ = false; }
+    // Climate files read beforehand: a run whose climate file is among them takes that reading
+    // instead of reading the file again (the results are the same).
+    void ponerClimasLeidos(const ClimasLeidos* climas) { climas_ = climas; }
     // Runs one complete calculation: read, build, check, report. A fatal error unwinds as
     // ErrorFatal before the verdict is written.
     void Calcular();
@@ -70,6 +75,7 @@ private:
     std::string catalogo_; // the construction catalogue of the library directory
     std::string caption_, label_;
     bool visible_ = false;
+    const ClimasLeidos* climas_ = nullptr;
     std::unique_ptr<Global2> global_;
     std::unique_ptr<LeerBDL> bdl_;
     std::unique_ptr<ValoresPorDefecto> defectos_;

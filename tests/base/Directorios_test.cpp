@@ -8,25 +8,33 @@ struct DirectoriosTest : ::testing::Test {
     void TearDown() override { Directorios::liberar(); }
 };
 
-TEST_F(DirectoriosTest, ClavesExactasYRutas) {
+TEST_F(DirectoriosTest, CadaClaveGuardaSuDirectorio) {
+    const char* claves[] = {"Per", "Img", "Lib", "Met", "Exe", "Fot", "Bin",
+                            "Pla", "Imt", "Tmp", "Res", "Doc", "Dat", "Hor"};
     Directorios& d = Directorios::instancia();
-    EXPECT_EQ(d.registrar("Lib", "/x/lib/"), 3);
-    EXPECT_EQ(d.registrar("Tmp", "/x/tmp/"), 10);
-    EXPECT_EQ(d.registrar("lib", "/otro/"), 0); // unknown key: nothing stored
-    EXPECT_EQ(d.rutaLib("defectos.inp"), "/x/lib/defectos.inp");
-    EXPECT_EQ(d.rutaTmp("Error.log"), "/x/tmp/Error.log");
+    for (const char* c : claves) EXPECT_NE(d.registrar(c, std::string("/") + c + "/"), 0) << c;
+    for (const char* c : claves) EXPECT_EQ(d.directorio(c), std::string("/") + c + "/");
+    // Keys are matched exactly: an unknown one stores nothing.
+    EXPECT_EQ(d.registrar("lib", "/otro/"), 0);
+    EXPECT_EQ(d.rutaLib("defectos.inp"), "/Lib/defectos.inp");
+    EXPECT_EQ(d.rutaTmp("Error.log"), "/Tmp/Error.log");
     EXPECT_EQ(&d, &Directorios::instancia());
 }
 
 TEST_F(DirectoriosTest, SinDirectorioDeBibliotecaLaRutaEsElNombre) {
+    Directorios::instancia().registrar("Lib", "/x/");
+    Directorios::liberar(); // the next run starts with an empty registry
     EXPECT_EQ(Directorios::instancia().rutaLib("BDCatalogo.bdc"), "BDCatalogo.bdc");
 }
 
 TEST_F(DirectoriosTest, DirectorioDeUnaRutaConSuSeparador) {
-    EXPECT_EQ(Directorios::extraerDirectorio("/a/b/c.txt"), "/a/b/");
-    EXPECT_EQ(Directorios::extraerDirectorio("c.txt"), "");
-    EXPECT_EQ(Directorios::extraerDirectorio("dir/"), "dir/");
-    EXPECT_EQ(Directorios::extraerDirectorio(""), "");
+    const std::pair<const char*, const char*> casos[] = {{"/a/b/c.txt", "/a/b/"},
+                                                         {"c.txt", ""},
+                                                         {"dir/", "dir/"},
+                                                         {"", ""},
+                                                         {"C:\\d\\e.bdl", "C:\\d\\"}};
+    for (const auto& [ruta, directorio] : casos)
+        EXPECT_EQ(Directorios::extraerDirectorio(ruta), directorio) << ruta;
 }
 
 } // namespace

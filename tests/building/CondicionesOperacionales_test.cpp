@@ -2,50 +2,21 @@
 
 #include <gtest/gtest.h>
 
-#include "base/ErrorFatal.h"
-#include "comun/Entorno.h"
-#include "input/Global2.h"
-#include "input/LeerBDL.h"
-#include "input/ListaSchedule.h"
-#include "input/ValoresPorDefecto.h"
+#include "building/EntornoCondiciones.h"
 
 namespace {
 
-// A 24-hour calculation whose schedule "UNO" is 1.
-class CondicionesOperacionalesTest : public ::testing::Test {
-protected:
-    CondicionesOperacionalesTest() : previoBDL_(gLeerBDL), previoSchedules_(gSchedules) {
-        hub_.ponerDefectos(std::make_unique<ValoresPorDefecto>(
-            dir_.escribir("defectos.inp", "\nHCINT = 3.0\nHRINT = 4.7\nFURN-FRACTION = 0.25\n"
-                                          "FURN-WEIGHT = 40\nNO-HABITABLES = ( \"X\" )\n")));
-    }
-    ~CondicionesOperacionalesTest() override {
-        gLeerBDL = previoBDL_;
-        gSchedules = previoSchedules_;
-    }
-
+// A space-conditions object "C" in a building whose schedule "UNO" is 1.
+struct CondicionesOperacionalesTest : EntornoCondiciones {
     std::unique_ptr<CondicionesOperacionales> leer(const std::string& cuerpo) {
-        bdl_ = LeerBDL::desdeTexto(
-            "\nNUM-HORAS = 24\n\"D-UNO\" = DAY-SCHEDULE-PD VALUES = ( 1 ) ..\n"
+        return EntornoCondiciones::leer<CondicionesOperacionales>(
+            "\"D-UNO\" = DAY-SCHEDULE-PD VALUES = ( 1 ) ..\n"
             "\"S-UNO\" = WEEK-SCHEDULE-PD DAY-SCHEDULES = ( \"D-UNO\" ) ..\n"
             "\"UNO\" = SCHEDULE-PD WEEK-SCHEDULES = ( \"S-UNO\" ) MONTH = ( 12 ) DAY = ( 31 ) ..\n"
             "\"C\" = SPACE-CONDITIONS " +
-            cuerpo + " ..\n");
-        gLeerBDL = bdl_.get();
-        if (!schedules_)
-            hub_.global().leerParametros(*bdl_, gDefectos, dir_.fichero("resultados.txt"));
-        schedules_ = std::make_unique<ListaSchedule>(*bdl_);
-        gSchedules = schedules_.get();
-        return std::make_unique<CondicionesOperacionales>(
-            *LeerBDL::objeto(*bdl_, "SPACE-CONDITIONS", "\"C\""), "\"C\"");
+                cuerpo + " ..\n",
+            "SPACE-CONDITIONS", "\"C\"");
     }
-
-    DirectorioTemporal dir_;
-    HubDePrueba hub_;
-    std::unique_ptr<LeerBDL> bdl_;
-    std::unique_ptr<ListaSchedule> schedules_;
-    LeerBDL* previoBDL_;
-    ListaSchedule* previoSchedules_;
 };
 
 const float kCuota = 3.0f / (3.0f + 4.7f);

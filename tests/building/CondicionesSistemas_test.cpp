@@ -3,42 +3,15 @@
 #include <gtest/gtest.h>
 #include <sstream>
 
-#include "comun/Entorno.h"
-#include "input/Global2.h"
-#include "input/LeerBDL.h"
-#include "input/ListaSchedule.h"
-#include "input/ValoresPorDefecto.h"
+#include "building/EntornoCondiciones.h"
 
 namespace {
 
-class CondicionesSistemasTest : public ::testing::Test {
-protected:
-    CondicionesSistemasTest() : previoBDL_(gLeerBDL), previoSchedules_(gSchedules) {
-        hub_.ponerDefectos(std::make_unique<ValoresPorDefecto>(
-            dir_.escribir("defectos.inp", "\nNUM-HORAS = 24\nNO-HABITABLES = ( \"X\" )\n")));
-    }
-    ~CondicionesSistemasTest() override {
-        gLeerBDL = previoBDL_;
-        gSchedules = previoSchedules_;
-    }
-
+struct CondicionesSistemasTest : EntornoCondiciones {
     std::unique_ptr<CondicionesSistemas> leer(const std::string& cuerpo) {
-        bdl_ = LeerBDL::desdeTexto("\n\"S\" = SYSTEM-CONDITIONS " + cuerpo + " ..\n");
-        gLeerBDL = bdl_.get();
-        if (!schedules_)
-            hub_.global().leerParametros(*bdl_, gDefectos, dir_.fichero("resultados.txt"));
-        schedules_ = std::make_unique<ListaSchedule>(*bdl_);
-        gSchedules = schedules_.get();
-        return std::make_unique<CondicionesSistemas>(
-            *LeerBDL::objeto(*bdl_, "SYSTEM-CONDITIONS", "\"S\""), "\"S\"");
+        return EntornoCondiciones::leer<CondicionesSistemas>(
+            "\"S\" = SYSTEM-CONDITIONS " + cuerpo + " ..\n", "SYSTEM-CONDITIONS", "\"S\"");
     }
-
-    DirectorioTemporal dir_;
-    HubDePrueba hub_;
-    std::unique_ptr<LeerBDL> bdl_;
-    std::unique_ptr<ListaSchedule> schedules_;
-    LeerBDL* previoBDL_;
-    ListaSchedule* previoSchedules_;
 };
 
 TEST_F(CondicionesSistemasTest, MetodoYRecuperacion) {

@@ -61,10 +61,6 @@ protected:
     bool leidos_ = false;
 };
 
-std::string mensaje(const std::string& texto) {
-    return texto;
-}
-
 TEST_F(ZonaTest, Higrometria) {
     edificio("\"F\" = SPACE HIGROMETRIA-HR = 0.55 ..\n\"C4\" = SPACE CLASE-HIGROMETRIA = 4 ..\n"
              "\"P\" = SPACE HIGROMETRIA-HR = 55 HIGROMETRIA-G = 3 ..\n"
@@ -79,9 +75,9 @@ TEST_F(ZonaTest, Higrometria) {
     EXPECT_TRUE(g->higrometriaN == 0.5f && esNoDado(g->higrometriaHR));
     EXPECT_FLOAT_EQ(zona("\"C4\"")->claseHigrometria, 4.0f);
     for (const char* mal : {"\"HR0\"", "\"SIN-N\"", "\"G0\"", "\"N0\"", "\"C2\""})
-        EXPECT_EQ(fatal(mal), mensaje(std::string("Error en definici\xF3n de higrometr\xED"
-                                                  "a en la zona: ") +
-                                      mal));
+        EXPECT_EQ(fatal(mal), std::string("Error en definici\xF3n de higrometr\xED"
+                                          "a en la zona: ") +
+                                  mal);
 }
 
 TEST_F(ZonaTest, HigrometriaHeredadaDelEdificioEnOrden) {
@@ -104,7 +100,7 @@ TEST_F(ZonaTest, HabitableAcondicionadoEInfiltracion) {
              "\"GARAJE-2\" = SPACE AIR-CHANGES/HR = 1.5 TYPE = UNCONDITIONED ..\n"
              "\"NH\" = SPACE TYPE = UNHABITED ..\n\"SALON\" = SPACE ZONE-TYPE = UNHABITED ..\n"
              "\"COND\" = SPACE-CONDITIONS AIR-CHANGES/HR = 0.7 ..\n");
-    EXPECT_EQ(fatal("\"NADA\""), mensaje("No se encuentra: \"NADA\""));
+    EXPECT_EQ(fatal("\"NADA\""), "No se encuentra: \"NADA\"");
     // A NO-HABITABLES entry equal to the space's name; "GARAJE-2" only contains one.
     auto garaje = zona("\"GARAJE\""), garaje2 = zona("\"GARAJE-2\""), nh = zona("\"NH\"");
     EXPECT_TRUE(!garaje->habitable && garaje->acondicionado && garaje->multiplicador == 3);

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <stdexcept>
 #include <sys/stat.h>
@@ -48,6 +49,13 @@ std::string mensajeFatal(const std::function<void()>& accion) {
     return "(ninguno)";
 }
 
+std::string climaConstante() {
+    std::string s = "clima de prueba\n40.4\n";
+    s.reserve(8760 * 40);
+    for (int h = 0; h < 8760; ++h) s += "1 1 1 10.0 0 0 0 0.005 0 2 180 0 90\n";
+    return s;
+}
+
 bool existe(const std::string& ruta) {
     struct stat st;
     return ::stat(ruta.c_str(), &st) == 0;
@@ -83,8 +91,15 @@ ResultadoEjecucion ejecutarMotor(const std::vector<std::string>& argumentos,
     argv.push_back(nullptr);
     int tubo[2];
     if (pipe(tubo) != 0) return r;
+    // Standard output goes to an anonymous file, read once the child has ended.
+    struct Cerrar {
+        void operator()(std::FILE* f) const { std::fclose(f); }
+    };
+    std::unique_ptr<std::FILE, Cerrar> salida(std::tmpfile());
+    if (!salida) return r;
     pid_t pid = fork();
     if (pid == 0) {
+        dup2(fileno(salida.get()), 1);
         dup2(tubo[1], 2);
         close(tubo[0]);
         close(tubo[1]);
@@ -101,5 +116,8 @@ ResultadoEjecucion ejecutarMotor(const std::vector<std::string>& argumentos,
     int estado = 0;
     waitpid(pid, &estado, 0);
     r.codigo = WIFEXITED(estado) ? WEXITSTATUS(estado) : -1;
+    std::rewind(salida.get());
+    while ((n = static_cast<ssize_t>(std::fread(buf, 1, sizeof buf, salida.get()))) > 0)
+        r.salida.append(buf, static_cast<std::size_t>(n));
     return r;
 }

@@ -29,6 +29,9 @@ std::string leerFichero(const std::string& ruta);
 // none.
 std::string mensajeFatal(const std::function<void()>& accion);
 bool existe(const std::string& ruta);
+// A climate file of the text format: a title, latitude 40.4 and 8,760 hours at a constant 10 degC
+// with a humidity ratio of 0.005 (about 66 %).
+std::string climaConstante();
 
 // Publishes a fresh Global2 (and, optionally, defaults) as the run globals for one test;
 // restores the previous ones on destruction. The error log goes to the given path.
@@ -50,7 +53,7 @@ private:
 // Result of running the built executable.
 struct ResultadoEjecucion {
     int codigo = -1;
-    std::string salidaError;
+    std::string salida, salidaError; // standard output and standard error
 };
 // Runs build/envolvente with the argument string (split on blanks into argv as a shell would
 // not: the string is passed as one argument) in the working directory.

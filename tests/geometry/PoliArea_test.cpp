@@ -84,39 +84,6 @@ TEST_F(PoliAreaTest, ContieneNodosYAristas) {
     EXPECT_TRUE(l->contains({0.5f, 1.5f, 0}));
 }
 
-TEST_F(PoliAreaTest, InterseccionDeRayos) {
-    auto p = poligono(kAntihorario); // normal +z
-    Point3 q;
-    double t = 0;
-    EXPECT_TRUE(p->intersectRay({{1, 1, 5}, {0, 0, -1}}, q, t));
-    EXPECT_DOUBLE_EQ(t, 5.0);
-    esperarVector(q, 1, 1, 0);
-    EXPECT_FALSE(p->intersectRay({{1, 1, -5}, {0, 0, 1}}, q, t)); // from behind the face
-    EXPECT_FALSE(p->intersectRay({{1, 1, 5}, {1, 0, 0}}, q, t));  // parallel to it
-    EXPECT_FALSE(p->intersectRay({{6, 1, 5}, {0, 0, -1}}, q, t)); // plane hit outside
-}
-
-TEST_F(PoliAreaTest, RejillaDeCeldas) {
-    auto p = poligono({{0, 0, 0}, {10, 0, 0}, {10, 2, 0}, {0, 2, 0}});
-    int nu = 0, nv = 0;
-    p->gridCounts(100, nu, nv); // s = sqrt(5): nu = floor(22.36 + 0.5), nv = floor(4.47 + 0.5)
-    EXPECT_EQ(nu, 22);
-    EXPECT_EQ(nv, 4);
-    // A strip too thin for one row: a single row of N cells (s = 6.32: nu = 63, nv = 0).
-    auto f = poligono({{0, 0, 0}, {10, 0, 0}, {10, 0.01f, 0}, {0, 0.01f, 0}});
-    f->gridCounts(4, nu, nv);
-    EXPECT_EQ(nv, 1);
-    EXPECT_EQ(nu, 4);
-    // Cells are measured from the origin: here umin = -2, so the centre of a single cell is at
-    // u = du/2 = 3 from node 0, not at the box's middle (u = 1).
-    auto h = poligono({{0, 0, 0}, {4, 0, 0}, {4, 2, 0}, {-2, 2, 0}});
-    esperarVector(*h->cellPoint(0, 1, 0, 1), 3, 1, 0);
-    Point3 c;
-    EXPECT_TRUE(h->cellInside(c, 0, 2, 0, 2));  // v = 0.5, u = 1.5
-    EXPECT_FALSE(h->cellInside(c, 0, 2, 1, 2)); // v = 0.5, u = 4.5: past the polygon
-    esperarVector(c, 4.5f, 0.5f, 0);
-}
-
 TEST_F(PoliAreaTest, FactoresDeForma) {
     // Two 1 m² squares facing each other 2 m apart: F = 1 / (3.1416 · 4) = 0.0796 both ways.
     auto a = poligono({{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}});

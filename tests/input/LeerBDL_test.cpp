@@ -39,15 +39,17 @@ TEST(LeerBDLCarga, FilesAndTwoFileReaders) {
     // A file made only of line ends triples in size: it must load whole.
     EXPECT_EQ(LeerBDL(dir.escribir("f.inp", std::string(1000, '\n'))).longitud(), 3000);
     EXPECT_EQ(real(LeerBDL(dir.fichero("no-existe.inp")), "A").first, -1);
-    // Building file then catalogue, each normalised on its own: the earlier piece wins.
+    // Building file then catalogue, each normalised on its own and joined as they are: the
+    // earlier piece wins.
     std::string e = dir.escribir("e.bdl", " K = 1\n\"M\" = MATERIAL\n COND = 0.5\n..\n ");
     std::string c = dir.escribir("c.bdc", " K = 2\n SOLO = 3\n\"M\" = MATERIAL\n COND = 9\n..\n");
+    const std::string catalogo = " K = 2 \n SOLO = 3 \n \"M\" = MATERIAL \n COND = 9 \n .. \n ";
     LeerBDL r(e, c);
-    EXPECT_NE(std::string(r.texto()).find(".. \n  K = 2"), std::string::npos);
+    EXPECT_EQ(r.texto(), " K = 1 \n \"M\" = MATERIAL \n COND = 0.5 \n .. \n " + catalogo);
     EXPECT_EQ(real(r, "K"), P(0, 1));
     EXPECT_EQ(real(r, "SOLO"), P(0, 3));
     EXPECT_EQ(real(*LeerBDL::objeto(r, "MATERIAL", "\"M\""), "COND"), P(0, 0.5f));
-    EXPECT_STREQ(LeerBDL(dir.fichero("falta"), c).texto(), texto(de(leerFichero(c))).c_str());
+    EXPECT_EQ(LeerBDL(dir.fichero("falta"), c).texto(), catalogo);
 }
 
 TEST(LeerBDLValores, ScalarsPrefixKeysAndPositionZero) {

@@ -72,13 +72,6 @@ namespace {
 const std::string kFuentes = ENVOLVENTE_FUENTES;
 const std::string kCasos = kFuentes + "/tests/integration/casos/";
 
-std::string climaConstante() {
-    std::string s = "clima de prueba\n40.4\n";
-    s.reserve(8760 * 40);
-    for (int h = 0; h < 8760; ++h) s += "1 1 1 10.0 0 0 0 0.005 0 2 180 0 90\n";
-    return s;
-}
-
 struct Ejecucion {
     int codigo = -1;
     std::string salidaError, resultados, errorLog;
