@@ -128,7 +128,7 @@ Json InformeEdificio::plantas(const ContextoInforme& c) {
     for (const Planta& p : c.f.edificio->plantas) {
         Json poligono = Json::array();
         for (const Point3& v : p.verticesColocados)
-            poligono.push_back(Json::array({JsonInforme::numero(v.x), JsonInforme::numero(v.y)}));
+            poligono.push_back(JsonInforme::punto(v.x, v.y));
         Json j = JsonInforme::objeto(5);
         JsonInforme::anadir(j, "nombre", JsonInforme::texto(p.nombre));
         JsonInforme::anadir(j, "z", JsonInforme::numero(p.z));
@@ -155,8 +155,7 @@ Json InformeEdificio::espacio(const ContextoInforme& c, int i) {
         d && i < static_cast<int>(d->conHigrometria.size()) && d->conHigrometria[i];
     Json poligono = Json::array();
     for (const Point3& v : s.verticesColocados)
-        poligono.push_back(Json::array(
-            {JsonInforme::numero(v.x), JsonInforme::numero(v.y), JsonInforme::numero(v.z)}));
+        poligono.push_back(JsonInforme::punto(v.x, v.y, v.z));
     Json j = JsonInforme::objeto(16);
     JsonInforme::anadir(j, "nombre", JsonInforme::texto(s.nombre));
     JsonInforme::anadir(j, "planta", JsonInforme::indiceONulo(s.planta));

@@ -27,13 +27,13 @@ const char* const kCategorias[] = {"muro", "particion", "cubierta", "suelo", "hu
 const char* const kOctantes[] = {"N", "NE", "E", "SE", "S", "SO", "O", "NO"};
 
 Json punto(const Space3& p) {
-    return Json::array(
-        {JsonInforme::numero(p.x), JsonInforme::numero(p.y), JsonInforme::numero(p.z)});
+    return JsonInforme::punto(p.x, p.y, p.z);
 }
 
 Json contorno(const PoliArea* p) {
     Json a = Json::array();
     if (!p || p->contornos.empty() || !p->contornos[0]) return a;
+    a.get_ref<Json::array_t&>().reserve(p->contornos[0]->nodos.size());
     for (const auto& n : p->contornos[0]->nodos)
         if (n) a.push_back(punto(*n));
     return a;

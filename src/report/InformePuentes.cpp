@@ -15,14 +15,7 @@
 namespace {
 
 Json punto(const Space3& p) {
-    return Json::array(
-        {JsonInforme::numero(p.x), JsonInforme::numero(p.y), JsonInforme::numero(p.z)});
-}
-
-Json indices(const std::vector<int>& v) {
-    Json a = Json::array();
-    for (int i : v) a.push_back(i);
-    return a;
+    return JsonInforme::punto(p.x, p.y, p.z);
 }
 
 // Node k of a polygon's outer contour, or the origin when it has none.
@@ -92,9 +85,9 @@ void InformePuentes::puentes(const ContextoInforme& c, DocumentoJson& d) {
         JsonInforme::anadir(j, "longitud", JsonInforme::numero(b->longitud()));
         JsonInforme::anadir(j, "a", punto(b->A));
         JsonInforme::anadir(j, "b", punto(b->B));
-        JsonInforme::anadir(j, "elementos", indices(b->tocan));
-        JsonInforme::anadir(j, "cargados", indices(b->cargar));
-        JsonInforme::anadir(j, "espacios", indices(b->zonas));
+        JsonInforme::anadir(j, "elementos", JsonInforme::indices(b->tocan));
+        JsonInforme::anadir(j, "cargados", JsonInforme::indices(b->cargar));
+        JsonInforme::anadir(j, "espacios", JsonInforme::indices(b->zonas));
         const int primero = b->tocan.empty() ? -1 : b->tocan.front();
         JsonInforme::anadir(
             j, "planta",

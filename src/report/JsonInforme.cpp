@@ -8,7 +8,10 @@
 #include "base/Valores.h"
 
 Json JsonInforme::texto(const std::string& latin1) {
-    return Json(aUtf8(latin1));
+    // Most names are plain ASCII, which is UTF-8 as it stands.
+    for (unsigned char c : latin1)
+        if (c >= 0x80) return Json(aUtf8(latin1));
+    return Json(latin1);
 }
 
 Json JsonInforme::numero(float v) {
@@ -56,4 +59,22 @@ Json JsonInforme::objeto(std::size_t n) {
     Json j = Json::object();
     j.get_ref<Json::object_t&>().reserve(n);
     return j;
+}
+
+Json JsonInforme::punto(float x, float y, float z) {
+    const float v[3] = {x, y, z};
+    return numeros(v, 3);
+}
+
+Json JsonInforme::punto(float x, float y) {
+    const float v[2] = {x, y};
+    return numeros(v, 2);
+}
+
+Json JsonInforme::indices(const std::vector<int>& v) {
+    Json a = Json::array();
+    Json::array_t& l = a.get_ref<Json::array_t&>();
+    l.reserve(v.size());
+    for (int i : v) l.emplace_back(i);
+    return a;
 }

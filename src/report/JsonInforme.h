@@ -24,6 +24,10 @@ public:
     static Json numeros(const std::vector<float>& v);
     static Json numeros(const std::vector<double>& v);
     static Json indiceONulo(int i) { return i >= 0 ? Json(i) : Json(nullptr); }
+    // A point [x, y, z] (or [x, y]), and a list of positions.
+    static Json punto(float x, float y, float z);
+    static Json punto(float x, float y);
+    static Json indices(const std::vector<int>& v);
     // The value printf's "%1.2f" prints, read back.
     static Json dosDecimales(float v);
 
