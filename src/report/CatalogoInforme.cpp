@@ -41,6 +41,8 @@ std::string CatalogoInforme::clave(const Elemento1D& e) {
 }
 
 int CatalogoInforme::construccion(const Elemento1D& e) {
+    // The shared entries outlive the element being written.
+    const MontonJson::Pausa pausa;
     auto [it, nueva] = porConstruccion_.emplace(clave(e), static_cast<int>(construcciones.size()));
     if (nueva) construcciones.push_back(InformeConstruccion::construccion(e));
     return it->second;
@@ -48,6 +50,7 @@ int CatalogoInforme::construccion(const Elemento1D& e) {
 
 int CatalogoInforme::perfil(const ContextoInforme& c, const Elemento1D& e, int construccion,
                             const ResultadoComprobacion& r) {
+    const MontonJson::Pausa pausa;
     const auto k = std::make_tuple(construccion, r.hExterior, r.hInterior, r.humedadInterior);
     auto it = porPerfil_.find(k);
     if (it != porPerfil_.end()) return it->second;

@@ -143,7 +143,10 @@ Json InformeEdificio::plantas(const ContextoInforme& c) {
 void InformeEdificio::espacios(const ContextoInforme& c, DocumentoJson& d) {
     d.abrirLista("espacios");
     const int n = c.f.edificio ? c.f.edificio->numEspacios() : 0;
-    for (int i = 0; i < n; ++i) d.item(espacio(c, i));
+    for (int i = 0; i < n; ++i) {
+        MontonJson::Zona zona;
+        d.item(espacio(c, i));
+    }
     d.cerrarLista();
 }
 

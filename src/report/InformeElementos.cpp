@@ -106,7 +106,10 @@ bool InformeElementos::esResultadoU(const ResultadoComprobacion& r) {
 void InformeElementos::elementos(const ContextoInforme& c, CatalogoInforme& catalogo,
                                  DocumentoJson& d) {
     d.abrirLista("elementos");
-    for (int i = 0; i < static_cast<int>(c.elementos.size()); ++i) d.item(elemento(c, i, catalogo));
+    for (int i = 0; i < static_cast<int>(c.elementos.size()); ++i) {
+        MontonJson::Zona zona;
+        d.item(elemento(c, i, catalogo));
+    }
     d.cerrarLista();
 }
 

@@ -76,6 +76,7 @@ void InformePuentes::puentesTermicos(const ContextoInforme& c, DocumentoJson& d)
 void InformePuentes::puentes(const ContextoInforme& c, DocumentoJson& d) {
     const bool conMinimo = c.f.datos && c.f.datos->conFRsiMinimo;
     for (const auto& b : c.f.edificio->puentes) {
+        MontonJson::Zona zona;
         Json j = JsonInforme::objeto(13);
         JsonInforme::anadir(j, "tipo", JsonInforme::texto(b->nombreTipo));
         JsonInforme::anadir(j, "tipoIndice", b->tipo);

@@ -4,11 +4,14 @@
 #include <string>
 #include <vector>
 
-// The JSON of the report keeps its members in the order they are written, and its numbers are
-// the engine's 32-bit floats: the library prints each one as the shortest decimal that reads
-// back as that same float.
-using Json = nlohmann::basic_json<nlohmann::ordered_map, std::vector, std::string, bool,
-                                  std::int64_t, std::uint64_t, float>;
+#include "report/MontonJson.h"
+
+// The JSON of the report keeps its members in the order they are written, its numbers are the
+// engine's 32-bit floats (the library prints each one as the shortest decimal that reads back as
+// that same float) and its values take their memory from the report's heap.
+using TextoJson = std::basic_string<char, std::char_traits<char>, AsignadorJson<char>>;
+using Json = nlohmann::basic_json<nlohmann::ordered_map, std::vector, TextoJson, bool, std::int64_t,
+                                  std::uint64_t, float, AsignadorJson>;
 
 // Value conversions of the report: texts from the engine's Windows-1252 bytes to UTF-8, and
 // numbers as 32-bit floats (NaN and infinities as null).

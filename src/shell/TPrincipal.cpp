@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <ctime>
 #include <exception>
+#include <filesystem>
 #include <sys/stat.h>
 
 #include "base/Directorios.h"
@@ -217,6 +218,11 @@ void TPrincipal::liberar(const std::string& mensaje) {
 void TPrincipal::ponerInforme(const std::string& carpeta, const std::string& argumentos) {
     carpetaInforme_ = carpeta;
     argumentosInforme_ = argumentos;
+    // A report left by an earlier run must not pass for this one's if this one never gets to
+    // write its own (a crash, a killed batch child).
+    std::error_code ec;
+    for (const char* f : {"informe.json", "informe.html"})
+        std::filesystem::remove(std::filesystem::path(carpeta) / f, ec);
     inicio_ = inicioEtapa_ = Reloj::now();
     const std::time_t ahora = std::time(nullptr);
     std::tm utc{};

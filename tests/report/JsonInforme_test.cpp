@@ -14,7 +14,7 @@ TEST(JsonInforme, NumerosCortosQueVuelvenAlMismoFloat) {
         {-0.27f, "-0.27"}, {-0.0f, "-0.0"},      {2.6372695f, "2.6372695"},
         {1e-7f, "1e-07"},  {3.4e38f, "3.4e+38"}, {0.0f, "0"}};
     for (const auto& c : casos) {
-        const std::string texto = JsonInforme::numero(c.first).dump();
+        const auto texto = JsonInforme::numero(c.first).dump();
         EXPECT_EQ(texto, c.second);
         EXPECT_EQ(std::strtof(texto.c_str(), nullptr), c.first) << texto;
     }
