@@ -2,6 +2,8 @@
 #include <exception>
 #include <string>
 
+#include "base/Lugar.h"
+
 // The one error type of the engine. Whoever finds a fatal input error throws it with its
 // message; it unwinds to the entry point, which reports it (standard error, "Error.log"), closes
 // the run's files without a verdict and returns the exit code. Library code never calls exit.
@@ -20,12 +22,28 @@ public:
     Informe informe() const { return informe_; }
     const char* what() const noexcept override { return mensaje_.c_str(); }
 
+    // What the raiser knows beyond the message, for the line that points into the input: the
+    // place of the text at fault, and what the message does not say (what was being looked for:
+    // a glass code, a polygon; or why). Neither changes the message.
+    ErrorFatal& enLugar(Lugar lugar) {
+        lugar_ = std::move(lugar);
+        return *this;
+    }
+    ErrorFatal& conDetalle(std::string detalle) {
+        detalle_ = std::move(detalle);
+        return *this;
+    }
+    const Lugar& lugar() const { return lugar_; }
+    const std::string& detalle() const { return detalle_; }
+
     // Exit code of a run that ended with a fatal error.
     static constexpr int kCodigoSalida = 3;
 
 private:
     std::string mensaje_;
     Informe informe_;
+    Lugar lugar_;
+    std::string detalle_;
 };
 
 // The fatal helper: stops the run with the message.
@@ -33,6 +51,10 @@ private:
 
 // Fatal when the condition is false; returns only when it is true.
 inline void comprobar(bool condicion, const std::string& mensaje) {
+    if (!condicion) errorFatal(mensaje);
+}
+// The same for a fixed text, which is turned into a string only when the check fails.
+inline void comprobar(bool condicion, const char* mensaje) {
     if (!condicion) errorFatal(mensaje);
 }
 // The same with the bare text "Error".

@@ -19,6 +19,7 @@
 #include "envelope/Ventana.h"
 #include "geometry/ColocacionElemento.h"
 #include "geometry/ElementContour.h"
+#include "input/ContextoObjeto.h"
 #include "input/Global2.h"
 #include "input/LeerBDL.h"
 #include "input/ValoresPorDefecto.h"
@@ -72,12 +73,20 @@ PuntoPlano plano(const std::pair<float, float>& v) {
     return PuntoPlano{v.first, v.second};
 }
 
-std::unique_ptr<LeerBDL> vista(const LeerBDL& bdl, const std::string& tipo,
-                               const std::string& nombre) {
-    std::unique_ptr<LeerBDL> v = LeerBDL::objeto(bdl, tipo, nombre);
-    comprobar(v->texto() != nullptr, "No se encuentra: " + nombre);
-    return v;
-}
+// The view of an object while it is read, which must exist ("No se encuentra: " + name); for as
+// long as it lives it is the object being built, which a fatal error names.
+class Vista {
+public:
+    Vista(const LeerBDL& bdl, const char* tipo, const std::string& nombre)
+        : lector_(objetoExigido(bdl, tipo, nombre, "No se encuentra: " + nombre)),
+          contexto_(*lector_, tipo) {}
+    const LeerBDL& operator*() const { return *lector_; }
+    const LeerBDL* operator->() const { return lector_.get(); }
+
+private:
+    std::unique_ptr<LeerBDL> lector_;
+    ContextoObjeto contexto_;
+};
 
 // The space's MULTIPLIER times its storey's; true for a copy (MULTIPLIED), which is not built.
 bool leerMultiplicador(const LeerBDL& v, const Planta& pl, Espacio& e) {
@@ -142,6 +151,28 @@ void repartirExceso(float areaNeta, const std::vector<Elemento*>& ventanas) {
         if (w->areasLados.empty()) w->areasLados.resize(2, 0.0f);
         w->areasLados[0] = areaVentana + parte;
     }
+}
+// In a review: the windows of an element are larger than it and are reduced to fit.
+void avisarVentanasReducidas(const LeerBDL& bdl, const IndiceCabeceras::Cabecera& elemento,
+                             double areaElemento, double areaVentanas, std::size_t numVentanas) {
+    if (!gGlobal2 || !gGlobal2->enRevision()) return;
+    const double exceso = areaVentanas - areaElemento;
+    Aviso a;
+    a.lugar = bdl.lugar(elemento.posicion);
+    a.objeto = elemento.nombre;
+    a.tipo = elemento.tipo;
+    a.clase = Aviso::Clase::VentanasReducidas;
+    const std::string ventanas = texto2f(static_cast<float>(areaVentanas)) + " m2";
+    const std::string elementoA = texto2f(static_cast<float>(areaElemento)) + " m2";
+    const std::string pierde =
+        texto2f(static_cast<float>(exceso / static_cast<double>(numVentanas))) + " m2";
+    a.texto = numVentanas == 1
+                  ? "su ventana (" + ventanas + ") no cabe en el elemento (" + elementoA +
+                        "): pierde " + pierde
+                  : "sus " + std::to_string(numVentanas) + " ventanas (" + ventanas +
+                        ") no caben en el elemento (" + elementoA + "): cada una pierde " + pierde;
+    a.texto += " y el elemento se queda sin \xE1rea";
+    gGlobal2->avisos().anadir(std::move(a));
 }
 } // namespace
 
@@ -229,7 +260,7 @@ void Edificio::leerFunciones() {
     std::vector<FuncionUsuario> funciones;
     for (int c : indice_.deTipo("FUNCTION")) {
         const std::string& nombreBdl = indice_.cabeceras()[c].nombre;
-        std::unique_ptr<LeerBDL> v = vista(*bdl_, "FUNCTION", nombreBdl);
+        const Vista v(*bdl_, "FUNCTION", nombreBdl);
         FuncionUsuario f;
         f.nombre = sinComillas(nombreBdl);
         std::vector<std::string> variables;
@@ -282,8 +313,7 @@ void Edificio::leerParametrosEdificio() {
         g.claseHigrometria = 5.0f;
         return;
     }
-    std::unique_ptr<LeerBDL> v =
-        vista(*bdl_, "BUILD-PARAMETERS", indice_.cabeceras()[cab.front()].nombre);
+    const Vista v(*bdl_, "BUILD-PARAMETERS", indice_.cabeceras()[cab.front()].nombre);
     if (v->dameCadena("TYPE-BUILD", tipoEdificio) < 0) tipoEdificio = "Unifamiliar";
     azimut = leerReal(*v, "AZIMUTH", kNoDado);
     xRef = leerReal(*v, "X-REF", kNoDado);
@@ -316,7 +346,7 @@ void Edificio::leerParametrosEdificio() {
 }
 
 std::vector<std::pair<float, float>> Edificio::leerPoligono(const std::string& nombre) const {
-    std::unique_ptr<LeerBDL> v = vista(*bdl_, "POLYGON", nombre);
+    const Vista v(*bdl_, "POLYGON", nombre);
     std::vector<std::pair<float, float>> vertices;
     int n = v->numeroVertices();
     if (n > 0) v->dameVertices(vertices, n);
@@ -327,7 +357,7 @@ std::vector<std::pair<float, float>> Edificio::leerPoligono(const std::string& n
 void Edificio::leerPlanta(int indicePlanta, const std::string& nombre) {
     Planta& p = plantas[indicePlanta];
     p.nombre = nombre;
-    std::unique_ptr<LeerBDL> v = vista(*bdl_, "FLOOR", nombre);
+    const Vista v(*bdl_, "FLOOR", nombre);
     p.alturaEspacio = leerReal(*v, "SPACE-HEIGHT", 0.0f);
     p.azimut = leerReal(*v, "AZIMUTH ", kNoDado);
     p.x = leerReal(*v, "X ", kNoDado);
@@ -351,7 +381,7 @@ void Edificio::construirEspacio(int ie, int indicePlanta, int cabecera) {
     const Planta& pl = plantas[indicePlanta];
     e.planta = indicePlanta;
     e.nombrePlanta = pl.nombre;
-    std::unique_ptr<LeerBDL> v = vista(*bdl_, "SPACE", e.nombre);
+    const Vista v(*bdl_, "SPACE", e.nombre);
     if (leerMultiplicador(*v, pl, e)) return; // a multiplied copy is not built
     const float h = leerAlturaEspacio(*v, pl, e);
     colocarEspacio(*v, pl, e);
@@ -373,7 +403,7 @@ void Edificio::colocarEspacio(const LeerBDL& v, const Planta& pl, Espacio& e) {
     const int referencia = verticeDeReferencia(ubicacion, pl);
 
     {
-        std::unique_ptr<LeerBDL> vp = vista(*bdl_, "POLYGON", e.poligono);
+        const Vista vp(*bdl_, "POLYGON", e.poligono);
         comprobar(vp->buscar("V1", 0) > 0 && vp->buscar("V2", 0) > 0,
                   "Poligono mal definido: " + e.poligono);
     }
@@ -438,7 +468,7 @@ struct Edificio::Trazado {
 
 void Edificio::construirElemento(int ie, int codigo, int cabecera) {
     const std::string nombre = indice_.cabeceras()[cabecera].nombre;
-    std::unique_ptr<LeerBDL> v = vista(*bdl_, kTiposElemento[codigo], nombre);
+    const Vista v(*bdl_, kTiposElemento[codigo], nombre);
     Espacio& esp = espacios[ie];
     ElementoLeido d = leerElemento(*v, nombre, esp);
 
@@ -632,6 +662,8 @@ float Edificio::construirVentanasDe(int ie, int codigo, int cabecera, const Elem
     }
     float areaNeta = static_cast<float>(poli.area() - areaVentanas);
     if (areaNeta < 0.0f && !ventanasMuro.empty()) {
+        avisarVentanasReducidas(*bdl_, indice_.cabeceras()[cabecera], poli.area(), areaVentanas,
+                                ventanasMuro.size());
         repartirExceso(areaNeta, ventanasMuro);
         areaNeta = 0.0f;
     }
@@ -689,7 +721,7 @@ float Edificio::construirVentana(int ie, int cabecera, const ColocacionElemento&
                                  float inclinacion, float azimutMuro, float zBase,
                                  std::vector<Elemento*>& ventanasMuro) {
     const std::string nombre = indice_.cabeceras()[cabecera].nombre;
-    std::unique_ptr<LeerBDL> v = vista(*bdl_, "WINDOW", nombre);
+    const Vista v(*bdl_, "WINDOW", nombre);
     Espacio& esp = espacios[ie];
     float x = leerReal(*v, "X", 0.0f);
     float y = leerReal(*v, "Y ", 0.0f);
@@ -731,13 +763,13 @@ float Edificio::construirVentana(int ie, int cabecera, const ColocacionElemento&
 
 void Edificio::construirCondiciones() {
     for (std::size_t i = 0; i + 1 < nombresCondiciones.size(); ++i) {
-        std::unique_ptr<LeerBDL> v = vista(*bdl_, "SPACE-CONDITIONS", nombresCondiciones[i]);
+        const Vista v(*bdl_, "SPACE-CONDITIONS", nombresCondiciones[i]);
         condiciones.push_back(
             std::make_unique<CondicionesOperacionales>(*v, nombresCondiciones[i]));
     }
     condiciones.push_back(std::make_unique<CondicionesOperacionales>());
     for (std::size_t i = 0; i + 1 < nombresSistemas.size(); ++i) {
-        std::unique_ptr<LeerBDL> v = vista(*bdl_, "SYSTEM-CONDITIONS", nombresSistemas[i]);
+        const Vista v(*bdl_, "SYSTEM-CONDITIONS", nombresSistemas[i]);
         sistemas.push_back(std::make_unique<CondicionesSistemas>(*v, nombresSistemas[i]));
     }
     sistemas.push_back(std::make_unique<CondicionesSistemas>());
@@ -765,7 +797,7 @@ void Edificio::crearZonas(const std::string& modo) {
     for (std::size_t i = 0; i < espacios.size(); ++i) {
         Espacio& e = espacios[i];
         if (e.multiplicado) continue;
-        std::unique_ptr<LeerBDL> v = vista(*bdl_, "SPACE", e.nombre);
+        const Vista v(*bdl_, "SPACE", e.nombre);
         if (v->dameEntero("PILLARS-NUMBER", e.pilares) < 0)
             e.pilares =
                 gDefectos ? gDefectos->exigir(gDefectos->pilaresPorZona, "PILARES-POR-ZONA") : 0;

@@ -1,6 +1,7 @@
 #include "envelope/Construccion.h"
 
 #include "base/ErrorFatal.h"
+#include "input/ContextoObjeto.h"
 #include "input/Global2.h"
 #include "input/LeerBDL.h"
 #include "input/ValoresPorDefecto.h"
@@ -47,8 +48,9 @@ std::vector<Capa> Construccion::leerCapas(const LeerBDL& construccion,
                                           const char* claveResistencia) {
     std::string nombreCapas;
     construccion.dameCadena("LAYERS =", nombreCapas);
-    std::unique_ptr<LeerBDL> capasObj = LeerBDL::objeto(*gLeerBDL, "LAYERS", nombreCapas);
-    comprobar(capasObj->texto() != nullptr, "No se encuentra: " + nombreCapas);
+    std::unique_ptr<LeerBDL> capasObj =
+        objetoExigido(*gLeerBDL, "LAYERS", nombreCapas, "No se encuentra: " + nombreCapas);
+    const ContextoObjeto enCapas(*capasObj, "LAYERS");
 
     std::vector<std::string> materiales;
     comprobar(capasObj->dameListaCadenas("MATERIAL", materiales) >= 0, mensajeSinLista);
@@ -56,8 +58,8 @@ std::vector<Capa> Construccion::leerCapas(const LeerBDL& construccion,
     std::vector<Capa> capas;
     capas.reserve(materiales.size());
     for (const std::string& nombre : materiales) {
-        std::unique_ptr<LeerBDL> material = LeerBDL::objeto(*gLeerBDL, "MATERIAL", nombre);
-        comprobar(material->texto() != nullptr, "No se encuentra: " + nombre);
+        std::unique_ptr<LeerBDL> material =
+            objetoExigido(*gLeerBDL, "MATERIAL", nombre, "No se encuentra: " + nombre);
         capas.push_back(leerMaterial(*material, claveResistencia));
         capas.back().material = nombre;
     }

@@ -6,6 +6,7 @@
 #include "climate/Excitacion.h"
 #include "envelope/Condensaciones.h"
 #include "envelope/Construccion.h"
+#include "input/ContextoObjeto.h"
 #include "input/Global2.h"
 #include "input/LeerBDL.h"
 #include "input/ValoresPorDefecto.h"
@@ -48,9 +49,9 @@ Muro1D::Muro1D(const std::string& n, int nl, const std::vector<float>& a, const 
     const std::string malDefinida = "CONSTRUCTION del muro mal definida: " + nombre;
     std::string nombreConstruccion;
     comprobar(muro->dameCadena("CONSTRUCTION", nombreConstruccion) >= 0, malDefinida);
-    std::unique_ptr<LeerBDL> objConstruccion =
-        LeerBDL::objeto(*gLeerBDL, "CONSTRUCTION", nombreConstruccion);
-    comprobar(objConstruccion->texto() != nullptr, "No se encuentra: " + nombreConstruccion);
+    std::unique_ptr<LeerBDL> objConstruccion = objetoExigido(
+        *gLeerBDL, "CONSTRUCTION", nombreConstruccion, "No se encuentra: " + nombreConstruccion);
+    const ContextoObjeto enConstruccion(*objConstruccion, "CONSTRUCTION");
     std::string tipoLeido;
     comprobar(objConstruccion->dameCadena(" TYPE ", tipoLeido) >= 0, malDefinida);
     construccion = nombreConstruccion;

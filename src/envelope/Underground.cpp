@@ -5,6 +5,7 @@
 #include "base/ErrorFatal.h"
 #include "envelope/Condensaciones.h"
 #include "envelope/Construccion.h"
+#include "input/ContextoObjeto.h"
 #include "input/Global2.h"
 #include "input/LeerBDL.h"
 #include "input/ValoresPorDefecto.h"
@@ -40,9 +41,9 @@ Underground::Underground(const std::string& n, int nl, const std::vector<float>&
     std::string nombreConstruccion;
     comprobar(objeto->dameCadena("CONSTRUCTION", nombreConstruccion) >= 0,
               "CONSTRUCTION del muro %s esta mal definida");
-    std::unique_ptr<LeerBDL> objConstruccion =
-        LeerBDL::objeto(*gLeerBDL, "CONSTRUCTION", nombreConstruccion);
-    comprobar(objConstruccion->texto() != nullptr, "No se encuentra: " + nombreConstruccion);
+    std::unique_ptr<LeerBDL> objConstruccion = objetoExigido(
+        *gLeerBDL, "CONSTRUCTION", nombreConstruccion, "No se encuentra: " + nombreConstruccion);
+    const ContextoObjeto enConstruccion(*objConstruccion, "CONSTRUCTION");
     const std::string malDefinido = "CONSTRUCTION mal definido: " + nombreConstruccion;
     std::string tipoLeido;
     comprobar(objConstruccion->dameCadena(" TYPE ", tipoLeido) >= 0, malDefinido);

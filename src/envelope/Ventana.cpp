@@ -6,6 +6,7 @@
 #include "base/ErrorFatal.h"
 #include "envelope/VidrioComplejo.h"
 #include "envelope/VidrioSimple.h"
+#include "input/ContextoObjeto.h"
 #include "input/Global2.h"
 #include "input/LeerBDL.h"
 #include "input/ValoresPorDefecto.h"
@@ -97,8 +98,9 @@ Ventana::Ventana(const std::string& n, int nl, const std::vector<float>& a,
 void Ventana::leerVidrio(const LeerBDL& ventana, float parametroSolar) {
     comprobar(ventana.dameCadena("GLASS-TYPE", nombreVidrio) >= 0,
               "Ventana mal definida, falta clave GLASS-TYPE");
-    std::unique_ptr<LeerBDL> tipoVidrio = LeerBDL::objeto(*gLeerBDL, "GLASS-TYPE", nombreVidrio);
-    comprobar(tipoVidrio->texto() != nullptr, "No se encuentra: " + nombreVidrio);
+    std::unique_ptr<LeerBDL> tipoVidrio =
+        objetoExigido(*gLeerBDL, "GLASS-TYPE", nombreVidrio, "No se encuentra: " + nombreVidrio);
+    const ContextoObjeto enVidrio(*tipoVidrio, "GLASS-TYPE");
     std::string clase;
     comprobar(tipoVidrio->dameCadena(" TYPE ", clase) >= 0,
               "GLASS-TYPE mal definido, falta clave obligatoria TYPE");

@@ -3,7 +3,9 @@
 #include <cmath>
 #include <cstdio>
 
+#include "base/Directorios.h"
 #include "base/ErrorFatal.h"
+#include "input/ContextoObjeto.h"
 #include "input/Global2.h"
 #include "input/LeerBDL.h"
 
@@ -36,9 +38,22 @@ VidrioComplejo::VidrioComplejo(const std::string& cod, float param) : codigo(cod
     parametroSolar = param;
     if (codigo.size() >= 2 && codigo.front() == '"' && codigo.back() == '"')
         codigo = codigo.substr(1, codigo.size() - 2);
-    std::unique_ptr<LeerBDL> entrada =
-        LeerBDL::entradaLibreria(kFicheroLibreria, codigo, "GLASS-TYPE-CODE", kGrupoLibreria);
-    comprobar(entrada->texto() != nullptr, "No se encuentra: " + codigo);
+    std::unique_ptr<LeerBDL> entrada;
+    try {
+        entrada =
+            LeerBDL::entradaLibreria(kFicheroLibreria, codigo, "GLASS-TYPE-CODE", kGrupoLibreria);
+    } catch (ErrorFatal& e) {
+        // No glazing library: the error points at the code that needed it.
+        if (!e.lugar().conocido()) e.enLugar(lugarEnObjetoActual("GLASS-TYPE-CODE ="));
+        throw;
+    }
+    if (!entrada->texto())
+        throw ErrorFatal("No se encuentra: " + codigo)
+            .enLugar(lugarEnObjetoActual("GLASS-TYPE-CODE ="))
+            .conDetalle("se buscaba el c\xF3"
+                        "digo de vidrio " +
+                        codigo + " (GLASS-TYPE-CODE) en " +
+                        Directorios::instancia().rutaLib(kFicheroLibreria));
 
     entrada->dameEntero("NLAYER", numCapas);
     // One digit names a pane's absorptance key: more panes than that is a broken entry.

@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <new>
+#include <unordered_map>
 
 #include "base/ErrorFatal.h"
 #include "base/Memoria.h"
@@ -96,8 +99,82 @@ void validarNodo(const std::vector<std::unique_ptr<PLinea>>& contornos, int i, i
     }
 }
 
+// Whether two nodes of the polygon (of any of its contours) are the same node in the sense of
+// iguales(). Many nodes are binned on a grid of cells as wide as the tolerance, so that two
+// equal nodes lie in the same or neighbouring cells: one pass instead of a comparison per pair.
+bool hayNodosRepetidos(const std::vector<const Point3*>& nodos) {
+    // Few nodes (nearly every polygon): comparing every pair costs less than the table.
+    if (nodos.size() <= 32) {
+        for (std::size_t i = 0; i < nodos.size(); ++i)
+            for (std::size_t j = i + 1; j < nodos.size(); ++j)
+                if (iguales(*nodos[i], *nodos[j])) return true;
+        return false;
+    }
+    struct Celda {
+        double x, y, z;
+        bool operator==(const Celda& o) const { return x == o.x && y == o.y && z == o.z; }
+    };
+    struct HashCelda {
+        static std::uint64_t bits(double d) {
+            std::uint64_t u;
+            std::memcpy(&u, &d, sizeof u);
+            return u;
+        }
+        std::size_t operator()(const Celda& c) const {
+            std::uint64_t h = bits(c.x) * 0x9E3779B97F4A7C15ull;
+            h = (h ^ (h >> 29) ^ bits(c.y)) * 0xBF58476D1CE4E5B9ull;
+            h = (h ^ (h >> 31) ^ bits(c.z)) * 0x94D049BB133111EBull;
+            return static_cast<std::size_t>(h ^ (h >> 32));
+        }
+    };
+    // "+ 0.0" turns a negative zero into zero, which hashes like it.
+    auto celda = [](const Point3& p) {
+        return Celda{std::floor(p.x * 1e10) + 0.0, std::floor(p.y * 1e10) + 0.0,
+                     std::floor(p.z * 1e10) + 0.0};
+    };
+    // The nodes of a cell as a chain: the first in the table, the next of each in `siguiente`.
+    std::unordered_map<Celda, int, HashCelda> primero;
+    primero.reserve(nodos.size());
+    std::vector<int> siguiente(nodos.size(), -1);
+    for (std::size_t i = 0; i < nodos.size(); ++i) {
+        const Point3& p = *nodos[i];
+        // A coordinate that is not a number equals nothing.
+        if (std::isnan(p.x) || std::isnan(p.y) || std::isnan(p.z)) continue;
+        const Celda c = celda(p);
+        for (int dx = -1; dx <= 1; ++dx)
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dz = -1; dz <= 1; ++dz) {
+                    auto it = primero.find(Celda{c.x + dx, c.y + dy, c.z + dz});
+                    if (it == primero.end()) continue;
+                    for (int j = it->second; j >= 0; j = siguiente[static_cast<std::size_t>(j)])
+                        if (iguales(p, *nodos[static_cast<std::size_t>(j)])) return true;
+                }
+        auto [it, nueva] = primero.emplace(c, static_cast<int>(i));
+        if (!nueva) {
+            siguiente[i] = it->second;
+            it->second = static_cast<int>(i);
+        }
+    }
+    return false;
+}
+
+// The polygon is valid: every contour and node present, more than two nodes in each contour
+// and no node repeated. When it is not, validarContornos finds which error comes first.
+bool contornosValidos(const std::vector<std::unique_ptr<PLinea>>& contornos) {
+    std::vector<const Point3*> nodos;
+    for (const auto& c : contornos) {
+        if (!c || c->numNodos() <= 2) return false;
+        for (const auto& q : c->nodos) {
+            if (!q) return false;
+            nodos.push_back(q.get());
+        }
+    }
+    return !hayNodosRepetidos(nodos);
+}
+
 // Missing contours or nodes, too few nodes, repeated nodes.
 void validarContornos(const std::vector<std::unique_ptr<PLinea>>& contornos) {
+    if (contornosValidos(contornos)) return;
     const int nc = static_cast<int>(contornos.size());
     for (int i = 0; i < nc; ++i) {
         const PLinea* ci = contornos[i].get();

@@ -1,14 +1,30 @@
 #include "geometry/TransformacionPlanta.h"
 
 #include <cmath>
+#include <cstdio>
+#include <string>
+
+#include "base/ErrorFatal.h"
+#include "base/Valores.h"
 
 namespace {
 constexpr double kPi = 3.141592654;
 constexpr double kGradosARadianes = 0.017453292;
+// Beyond this a placement value is no place on Earth: the building's coordinates would lose
+// every decimal, and their products (areas, normals) would overflow to infinity.
+constexpr float kLimiteColocacion = 1e8f;
 
-// A value below -1e8 (or at or beyond 1e8) is not given.
-bool dado(float v) {
-    return v >= -1e8f && v < 1e8f;
+// A given placement value (azimuth, X, Y) must be a number below 1e8 in magnitude; a value not
+// given (below -1e8) takes the frames' instead.
+bool dado(float v, const char* clave) {
+    if (esNoDado(v)) return false;
+    if (!(std::fabs(v) < kLimiteColocacion)) {
+        char valor[32];
+        std::snprintf(valor, sizeof valor, "%g", static_cast<double>(v));
+        errorFatal(std::string("Error Grave de Definici\xF3n Geom\xE9trica. El valor de ") + clave +
+                   " es = " + valor + " y debe estar entre -1e8 y 1e8");
+    }
+    return true;
 }
 } // namespace
 
@@ -22,15 +38,15 @@ double TransformacionPlanta::anguloDireccion(float dx, float dy) {
 TransformacionPlanta::TransformacionPlanta(PuntoPlano o1, PuntoPlano d1, PuntoPlano o2,
                                            PuntoPlano d2, float azimut, float x, float y) {
     double r;
-    if (dado(azimut))
+    if (dado(azimut, "AZIMUTH"))
         r = static_cast<double>(azimut) * kGradosARadianes;
     else
         r = anguloDireccion(d1.x - o1.x, d1.y - o1.y) - anguloDireccion(d2.x - o2.x, d2.y - o2.y);
     rotacion_ = static_cast<float>(r);
     cos_ = std::cos(r);
     sin_ = std::sin(r);
-    tx_ = dado(x) ? x : o1.x - o2.x;
-    ty_ = dado(y) ? y : o1.y - o2.y;
+    tx_ = dado(x, "X") ? x : o1.x - o2.x;
+    ty_ = dado(y, "Y") ? y : o1.y - o2.y;
 }
 
 TransformacionPlanta TransformacionPlanta::simple(float azimut, float x, float y) {

@@ -3,9 +3,11 @@
 #include <string>
 #include <vector>
 
+#include "input/Avisos.h"
 #include "input/FuncionesUsuario.h"
 #include "input/ListasFallos.h"
 #include "input/ParametrosCalculo.h"
+#include "input/PilaObjetos.h"
 #include "input/RegistroResultados.h"
 
 class LeerBDL;
@@ -26,11 +28,23 @@ public:
 
     // Reads the calculation parameters from the building reader (the defaults give what it
     // lacks) and, for a building of kind "OBJETO", opens (truncates) the error log and the
-    // results file, beginning the log with "$" in the zone-number regime.
+    // results file, beginning the log with "$" in the zone-number regime. In a review nothing
+    // is opened.
     void leerParametros(const LeerBDL& bdl, const ValoresPorDefecto* defectos,
                         const std::string& rutaResultados);
     // Whether the calculation parameters were read (the regime is known from then on).
     bool parametrosLeidos() const { return parametrosLeidos_; }
+
+    // --- review of the building (option --revisar): no file is written, findings are kept ---
+    void ponerRevision(bool si) { revision_ = si; }
+    bool enRevision() const { return revision_; }
+    Avisos& avisos() { return avisos_; }
+    // The objects being built, for the place of a fatal error.
+    PilaObjetos& pilaObjetos() { return pila_; }
+    // One line each for standard error (Latin-1) on what keeps a run from leaving its files or
+    // its verdict: a building whose kind is not "OBJETO" (with the key, value and place that
+    // decided it), a results file or error log that could not be opened or written.
+    const std::vector<std::string>& notasSinVeredicto() const { return notas_; }
 
     // --- error log ---
     // Non-fatal note: when the condition is false and the kind is "OBJETO", the message and a
@@ -83,10 +97,18 @@ public:
 
 private:
     void cerrarFicheros();
+    void abrirFicheros();
     // Every write to the error log goes through here (the text up to its first zero byte).
     void escribirLog(const char* texto);
+    void anotarTipoEdificio(const LeerBDL& bdl);
+    // Closes a file; a write that failed on the way is noted.
+    void cerrar(std::FILE*& f, const std::string& fichero, const char* consecuencia);
 
     bool activo_ = true; // false once the run has ended, with or without a verdict
+    bool revision_ = false;
+    Avisos avisos_;
+    PilaObjetos pila_;
+    std::vector<std::string> notas_;
     std::string rutaErrorLog_;
     std::FILE* errorLog_ = nullptr;
     std::FILE* resultados_ = nullptr;

@@ -95,6 +95,81 @@ bool tieneFinPalabra(const std::string& t) {
 
 } // namespace
 
+namespace {
+
+// Where the text of a family of readers (a loaded reader and the sub-readers cut from it) comes
+// from: the files it was loaded from and where each starts. The line of a position is the count
+// of line ends before it in its file, plus one; the positions of the line ends are gathered once,
+// on the first question (no table per byte, and nothing at all for a run that asks none), from
+// the text of the reader that loaded it, which must still be alive then.
+struct Origen {
+    struct Fichero {
+        std::string nombre;
+        int inicio; // position of the file's first character in the text
+    };
+    std::vector<Fichero> ficheros;
+    const std::string* texto = nullptr; // the loaded text, while its reader lives
+    std::vector<int> saltos;            // positions of the line ends in the text
+    bool indexado = false;
+    LeerBDL::Vigia* vigia = nullptr;
+
+    void indexar() {
+        if (indexado || !texto) return;
+        const char* d = texto->data();
+        const char* fin = d + texto->size();
+        for (const char* q = d; q < fin; ++q) {
+            q = static_cast<const char*>(std::memchr(q, '\n', static_cast<std::size_t>(fin - q)));
+            if (!q) break;
+            saltos.push_back(static_cast<int>(q - d));
+        }
+        indexado = true;
+    }
+    Lugar lugar(int posicion) {
+        Lugar l;
+        indexar();
+        auto f = std::upper_bound(ficheros.begin(), ficheros.end(), posicion,
+                                  [](int p, const Fichero& x) { return p < x.inicio; });
+        if (!indexado || f == ficheros.begin()) return l;
+        --f;
+        l.fichero = f->nombre;
+        auto antes = [this](int p) {
+            return std::lower_bound(saltos.begin(), saltos.end(), p) - saltos.begin();
+        };
+        l.linea = 1 + static_cast<int>(antes(posicion) - antes(f->inicio));
+        return l;
+    }
+};
+
+// A piece of a sub-reader's text: `longitud` characters from position `local` of the sub-reader
+// come from position `origen` of the origin's text.
+struct Tramo {
+    int local, origen, longitud;
+};
+
+// The pieces of a sub-reader: nearly always one or two (an object and its type defaults), kept
+// without an allocation of their own; more go to a vector.
+class ListaTramos {
+public:
+    void push_back(const Tramo& t) {
+        if (n_ < 2)
+            fijos_[n_] = t;
+        else
+            resto_.push_back(t);
+        ++n_;
+    }
+    bool empty() const { return n_ == 0; }
+    int size() const { return n_; }
+    const Tramo& operator[](int i) const { return i < 2 ? fijos_[i] : resto_[i - 2]; }
+    const Tramo& back() const { return (*this)[n_ - 1]; }
+
+private:
+    Tramo fijos_[2] = {};
+    int n_ = 0;
+    std::vector<Tramo> resto_;
+};
+
+} // namespace
+
 // The index of object headers, built once per reader on the first object query. Every answer
 // it gives is the one the plain search gives; it only avoids rescanning the text.
 struct LeerBDL::Indice {
@@ -112,13 +187,63 @@ struct LeerBDL::Indice {
 };
 
 struct LeerBDL::Impl {
+    explicit Impl(const LeerBDL* d) : dueno(d) {}
+
+    const LeerBDL* dueno;
     bool tieneTexto = false;
     std::string t;
     int cursor = 0;
     bool conIndice = true;
     std::unique_ptr<Indice> indice;
-    // "SET-DEFAULT FOR <type>" block per type (empty optional: none in the text).
-    std::unordered_map<std::string, std::optional<std::string>> defectos;
+    // "SET-DEFAULT FOR <type>" block per type, with its position (empty optional: none).
+    struct Defectos {
+        std::string texto;
+        int posicion;
+    };
+    std::unordered_map<std::string, std::optional<Defectos>> defectos;
+    // Where the text comes from: the origin, and the pieces of it when this is a sub-reader
+    // (none: a position of the text is a position of the origin's).
+    std::shared_ptr<Origen> origen;
+    ListaTramos tramos;
+    std::string tipoObjeto, nombreObjeto; // of a watched sub-reader cut by objeto
+    int propia = -1;                      // length of an object's own text; -1: the whole
+
+    // The position of the origin's text a position of this text comes from (-1: none).
+    int enOrigen(int pos) const {
+        if (!origen) return -1;
+        if (tramos.empty()) return pos;
+        for (int i = 0; i < tramos.size(); ++i) {
+            const Tramo& tr = tramos[i];
+            if (pos >= tr.local && pos < tr.local + tr.longitud) return tr.origen + pos - tr.local;
+        }
+        const Tramo& u = tramos.back();
+        return pos == u.local + u.longitud ? u.origen + u.longitud : -1;
+    }
+    // The pieces of the origin that [desde, desde + n) of this text come from, appended to a
+    // sub-reader's pieces from its position `destino` on.
+    void tramosDe(int desde, int n, int destino, ListaTramos& salida) const {
+        if (tramos.empty()) {
+            if (n > 0) salida.push_back({destino, desde, n});
+            return;
+        }
+        for (int i = 0; i < tramos.size(); ++i) {
+            const Tramo& tr = tramos[i];
+            int a = std::max(desde, tr.local), b = std::min(desde + n, tr.local + tr.longitud);
+            if (a < b) salida.push_back({destino + a - desde, tr.origen + a - tr.local, b - a});
+        }
+    }
+    // A sub-reader cut from this one shares its origin; it is watched when this one is.
+    void heredar(Impl& hijo) const { hijo.origen = origen; }
+    // This reader's text was loaded from these files, starting at these positions.
+    void cargado(const std::vector<std::string>& nombres, const std::vector<int>& inicios) {
+        origen = std::make_shared<Origen>();
+        for (std::size_t i = 0; i < nombres.size(); ++i)
+            origen->ficheros.push_back(Origen::Fichero{nombres[i], inicios[i]});
+        origen->texto = &t;
+    }
+    void vigilarClave(const std::string& clave, int p) const {
+        if (origen && origen->vigia) origen->vigia->claveEncontrada(*dueno, clave, p);
+    }
 
     int longitud() const { return static_cast<int>(t.size()); }
 
@@ -139,7 +264,9 @@ struct LeerBDL::Impl {
     // The "(" that opens the first list after the key; 0 when the key or the list is absent.
     int aperturaLista(const std::string& clave) const {
         int p = buscar(clave, 0);
-        return p ? buscarCar('(', p) : 0;
+        int a = p ? buscarCar('(', p) : 0;
+        if (a) vigilarClave(clave, p);
+        return a;
     }
     // The commas between the "(" at `a` and the next ")" (the end of the text without one),
     // whose position goes to `b` (0 when there is none).
@@ -168,6 +295,7 @@ struct LeerBDL::Impl {
         if (!p) return -1;
         int e = buscarCar('=', p);
         if (!e) return -1;
+        vigilarClave(clave, p);
         return e + 1;
     }
 
@@ -379,18 +507,20 @@ struct LeerBDL::Impl {
         return abre < 0 ? 0 : abre;
     }
 
-    const std::optional<std::string>& bloqueDefectos(const std::string& tipo) {
+    const std::optional<Defectos>& bloqueDefectos(const std::string& tipo) {
         auto it = defectos.find(tipo);
         if (it != defectos.end()) return it->second;
-        std::optional<std::string> r;
+        std::optional<Defectos> r;
         if (!tipo.empty()) {
             std::string clave = "SET-DEFAULT FOR " + tipo;
             int p = buscar(clave, 0);
             while (p && !finPalabraEn(p + static_cast<int>(clave.size()))) p = buscar(clave, p + 1);
             if (p) {
                 std::size_t f = t.find("..", static_cast<std::size_t>(p));
-                r = t.substr(static_cast<std::size_t>(p),
-                             (f == std::string::npos ? t.size() : f) - static_cast<std::size_t>(p));
+                r = Defectos{
+                    t.substr(static_cast<std::size_t>(p),
+                             (f == std::string::npos ? t.size() : f) - static_cast<std::size_t>(p)),
+                    p};
             }
         }
         return defectos.emplace(tipo, std::move(r)).first->second;
@@ -399,13 +529,14 @@ struct LeerBDL::Impl {
 
 // ------------------------------------------------------------------ construction
 
-LeerBDL::LeerBDL() : impl_(std::make_unique<Impl>()) {}
+LeerBDL::LeerBDL() : impl_(std::make_unique<Impl>(this)) {}
 
-LeerBDL::LeerBDL(const std::string& fichero) : impl_(std::make_unique<Impl>()) {
+LeerBDL::LeerBDL(const std::string& fichero) : impl_(std::make_unique<Impl>(this)) {
     std::string bytes;
     if (!leerBytes(fichero, bytes)) return;
     try {
         normalizar(bytes.data(), bytes.size(), impl_->t);
+        impl_->cargado({fichero}, {0});
     } catch (const std::bad_alloc&) {
         sinMemoria();
     }
@@ -413,7 +544,9 @@ LeerBDL::LeerBDL(const std::string& fichero) : impl_(std::make_unique<Impl>()) {
 }
 
 LeerBDL::LeerBDL(const std::string& ficheroEdificio, const std::string& ficheroCatalogo)
-    : impl_(std::make_unique<Impl>()) {
+    : impl_(std::make_unique<Impl>(this)) {
+    std::vector<std::string> nombres;
+    std::vector<int> inicios;
     for (const std::string* f : {&ficheroEdificio, &ficheroCatalogo}) {
         std::string bytes, pieza;
         if (!leerBytes(*f, bytes)) continue;
@@ -423,6 +556,8 @@ LeerBDL::LeerBDL(const std::string& ficheroEdificio, const std::string& ficheroC
             normalizar(bytes.data(), bytes.size(), pieza);
             bytes.clear();
             bytes.shrink_to_fit();
+            nombres.push_back(*f);
+            inicios.push_back(static_cast<int>(impl_->t.size()));
             impl_->t += pieza;
         } catch (const std::bad_alloc&) {
             sinMemoria();
@@ -430,17 +565,26 @@ LeerBDL::LeerBDL(const std::string& ficheroEdificio, const std::string& ficheroC
         if (impl_->t.size() > kTamanoMaximo) sinMemoria();
         impl_->tieneTexto = true;
     }
+    if (impl_->tieneTexto) impl_->cargado(nombres, inicios);
 }
 
-std::unique_ptr<LeerBDL> LeerBDL::desdeTexto(const std::string& texto) {
+std::unique_ptr<LeerBDL> LeerBDL::desdeTexto(const std::string& texto, const std::string& fichero) {
     auto r = std::make_unique<LeerBDL>();
     if (texto.size() > kTamanoMaximo) sinMemoria();
     normalizar(texto.data(), texto.size(), r->impl_->t);
+    r->impl_->cargado({fichero}, {0});
     r->impl_->tieneTexto = true;
     return r;
 }
 
-LeerBDL::~LeerBDL() = default;
+LeerBDL::~LeerBDL() {
+    // Sub-readers that outlive the loaded text keep its places.
+    Impl& im = *impl_;
+    if (im.origen && im.origen->texto == &im.t) {
+        if (im.origen.use_count() > 1) im.origen->indexar();
+        im.origen->texto = nullptr;
+    }
+}
 
 std::unique_ptr<LeerBDL> LeerBDL::objeto(const LeerBDL& padre, const std::string& tipo,
                                          const std::string& nombre) {
@@ -454,11 +598,24 @@ std::unique_ptr<LeerBDL> LeerBDL::objeto(const LeerBDL& padre, const std::string
     std::size_t f = im.t.find("..", desde);
     if (f == std::string::npos) f = im.t.size();
     std::string& s = r->impl_->t;
-    const std::optional<std::string>& def = im.bloqueDefectos(tl);
-    s.reserve(f - static_cast<std::size_t>(q) + (def ? def->size() : 0));
+    const std::optional<Impl::Defectos>& def = im.bloqueDefectos(tl);
+    const int propia = static_cast<int>(f) - q;
+    s.reserve(f - static_cast<std::size_t>(q) + (def ? def->texto.size() : 0));
     s.assign(im.t, static_cast<std::size_t>(q), f - static_cast<std::size_t>(q));
-    if (def) s += *def;
-    r->impl_->tieneTexto = true;
+    if (def) s += def->texto;
+    Impl& hijo = *r->impl_;
+    hijo.tieneTexto = true;
+    hijo.propia = propia;
+    if (im.origen) {
+        im.heredar(hijo);
+        im.tramosDe(q, propia, 0, hijo.tramos);
+        if (def)
+            im.tramosDe(def->posicion, static_cast<int>(def->texto.size()), propia, hijo.tramos);
+        if (im.origen->vigia) {
+            hijo.tipoObjeto = tl;
+            hijo.nombreObjeto = nombre;
+        }
+    }
     return r;
 }
 
@@ -473,62 +630,87 @@ std::unique_ptr<LeerBDL> LeerBDL::bloque(const LeerBDL& padre, const std::string
     if (f == std::string::npos) f = im.t.size();
     r->impl_->t.assign(im.t, static_cast<std::size_t>(p), f - static_cast<std::size_t>(p));
     r->impl_->tieneTexto = true;
+    if (im.origen) {
+        im.heredar(*r->impl_);
+        im.tramosDe(p, static_cast<int>(f) - p, 0, r->impl_->tramos);
+    }
     return r;
 }
+
+namespace {
+
+// A line of a library file as a 255-character line buffer reads it, and where it starts.
+struct LineaLibreria {
+    std::string texto;
+    int inicio;
+};
+
+// The lines of a library file: at most 254 characters each, the line end (LF, CR LF or lone
+// CR) dropped. The positions of the line ends go to `saltos`.
+std::vector<LineaLibreria> lineasLibreria(const std::string& bytes, std::vector<int>& saltos) {
+    std::vector<LineaLibreria> lineas;
+    LineaLibreria linea{std::string(), 0};
+    bool acabada = true;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        char c = bytes[i];
+        bool finLinea = c == '\n' || c == '\r';
+        if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+        if (finLinea) {
+            saltos.push_back(static_cast<int>(i));
+            lineas.push_back(std::move(linea));
+            linea = LineaLibreria{std::string(), static_cast<int>(i + 1)};
+            acabada = true;
+            continue;
+        }
+        linea.texto += c;
+        acabada = false;
+        if (linea.texto.size() == 254) {
+            lineas.push_back(std::move(linea));
+            linea = LineaLibreria{std::string(), static_cast<int>(i + 1)};
+            acabada = true;
+        }
+    }
+    if (!acabada) lineas.push_back(std::move(linea));
+    return lineas;
+}
+
+} // namespace
 
 std::unique_ptr<LeerBDL> LeerBDL::entradaLibreria(const std::string& fichero,
                                                   const std::string& nombre,
                                                   const std::string& tipo,
                                                   const std::string& grupo) {
     std::string bytes;
-    if (!leerBytes(Directorios::instancia().rutaLib(fichero), bytes))
-        errorFatal("Edificio mal definido. No se encuentra: " + fichero);
+    const std::string ruta = Directorios::instancia().rutaLib(fichero);
+    if (!leerBytes(ruta, bytes))
+        throw ErrorFatal("Edificio mal definido. No se encuentra: " + fichero)
+            .conDetalle("se buscaba el fichero de biblioteca " + ruta);
     std::size_t nul = bytes.find('\0');
     if (nul != std::string::npos) bytes.resize(nul);
-
-    // Lines as a 255-character line buffer reads them: at most 254 characters each, the line
-    // end (LF, CR LF or lone CR) dropped.
-    std::vector<std::string> lineas;
-    {
-        std::string linea;
-        bool acabada = true;
-        for (std::size_t i = 0; i < bytes.size(); ++i) {
-            char c = bytes[i];
-            bool finLinea = c == '\n' || c == '\r';
-            if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
-            if (finLinea) {
-                lineas.push_back(std::move(linea));
-                linea.clear();
-                acabada = true;
-                continue;
-            }
-            linea += c;
-            acabada = false;
-            if (linea.size() == 254) {
-                lineas.push_back(std::move(linea));
-                linea.clear();
-                acabada = true;
-            }
-        }
-        if (!acabada) lineas.push_back(std::move(linea));
-    }
+    auto origen = std::make_shared<Origen>();
+    origen->ficheros.push_back(Origen::Fichero{ruta, 0});
+    const std::vector<LineaLibreria> lineas = lineasLibreria(bytes, origen->saltos);
+    origen->indexado = true;
 
     auto enColumna = [](const std::string& linea, const std::string& s, std::size_t columna) {
         return linea.find(s) == columna - 1;
     };
     auto r = std::make_unique<LeerBDL>();
+    Impl& im = *r->impl_;
     for (std::size_t i = 0; i < lineas.size(); ++i) {
-        const std::string& l = lineas[i];
+        const std::string& l = lineas[i].texto;
         if (l.compare(0, 14, "$LIBRARY-ENTRY") != 0) continue;
         if (!enColumna(l, grupo, 16) || !enColumna(l, nombre, 48)) continue;
         if (!tipo.empty() && !enColumna(l, tipo, 64)) continue;
-        std::string& s = r->impl_->t;
-        s = l;
-        for (std::size_t j = i + 1; j < lineas.size(); ++j) {
-            s += lineas[j];
-            if (lineas[j].find("..") != std::string::npos) break;
+        im.origen = origen;
+        for (std::size_t j = i; j < lineas.size(); ++j) {
+            const LineaLibreria& lj = lineas[j];
+            im.tramos.push_back(
+                {static_cast<int>(im.t.size()), lj.inicio, static_cast<int>(lj.texto.size())});
+            im.t += lj.texto;
+            if (j > i && lj.texto.find("..") != std::string::npos) break;
         }
-        r->impl_->tieneTexto = true;
+        im.tieneTexto = true;
         break;
     }
     return r;
@@ -808,4 +990,26 @@ int LeerBDL::longitud() const {
 
 void LeerBDL::usarIndice(bool si) {
     impl_->conIndice = si;
+}
+
+Lugar LeerBDL::lugar(int posicion) const {
+    int p = impl_->enOrigen(posicion);
+    return p < 0 ? Lugar() : impl_->origen->lugar(p);
+}
+
+const std::string& LeerBDL::tipoObjeto() const {
+    return impl_->tipoObjeto;
+}
+
+const std::string& LeerBDL::nombreObjeto() const {
+    return impl_->nombreObjeto;
+}
+
+int LeerBDL::longitudPropia() const {
+    return impl_->propia < 0 ? longitud() : impl_->propia;
+}
+
+void LeerBDL::vigilar(Vigia* vigia) {
+    if (!impl_->origen) impl_->origen = std::make_shared<Origen>();
+    impl_->origen->vigia = vigia;
 }

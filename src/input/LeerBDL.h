@@ -4,6 +4,8 @@
 #include <utility>
 #include <vector>
 
+#include "base/Lugar.h"
+
 // Reader of every keyword text of the engine (building file, catalogue, defaults, limit values,
 // library files). The whole file is loaded into one normalised buffer and every question is a
 // substring search in it: find the key, then the next "=", then read the value after it.
@@ -19,14 +21,28 @@
 // Loading: a file is read as bytes; every line end (LF, CR LF, or a lone CR) becomes blank, LF,
 // blank; runs of blanks shrink to one, but the blank before a line end is always added; the text
 // ends at the first NUL byte. A file that cannot be opened gives a reader without text.
+//
+// Places: every position of a reader's text maps back to the file and line it was loaded from
+// (lugar), sub-readers included: they remember which pieces of their parent they were cut from.
 class LeerBDL {
 public:
+    // Whoever watches the key lookups of a reader and of the sub-readers cut from it afterwards
+    // (the review of a building): told of every key found, with the position it was found at.
+    class Vigia {
+    public:
+        virtual ~Vigia() = default;
+        virtual void claveEncontrada(const LeerBDL& lector, const std::string& clave,
+                                     int posicion) = 0;
+    };
+
     LeerBDL(); // a reader without text
     explicit LeerBDL(const std::string& fichero);
     // The building file's text immediately followed by the catalogue's text.
     LeerBDL(const std::string& ficheroEdificio, const std::string& ficheroCatalogo);
-    // A reader over a text already in memory, normalised as a loaded file is (tests, sub-readers).
-    static std::unique_ptr<LeerBDL> desdeTexto(const std::string& texto);
+    // A reader over a text already in memory, normalised as a loaded file is (tests, sub-readers);
+    // its places name the given file.
+    static std::unique_ptr<LeerBDL> desdeTexto(const std::string& texto,
+                                               const std::string& fichero = "");
     virtual ~LeerBDL();
     LeerBDL(const LeerBDL&) = delete;
     LeerBDL& operator=(const LeerBDL&) = delete;
@@ -100,6 +116,17 @@ public:
 
     const char* texto() const; // null when the reader has no text
     int longitud() const;
+
+    // The file and line a position of the text comes from (line 0 when it is not known).
+    Lugar lugar(int posicion) const;
+    // The object a sub-reader was cut out for (type keyword, name with its quotes) and the length
+    // of its own text, before the appended type defaults; for other readers, empty names and the
+    // whole length. The names are kept only when the reader is watched.
+    const std::string& tipoObjeto() const;
+    const std::string& nombreObjeto() const;
+    int longitudPropia() const;
+    // Watches the lookups of this reader and of every sub-reader cut from it from now on.
+    void vigilar(Vigia* vigia);
 
     // Object queries go through an index of object headers built on first use; without it they
     // rescan the text. Both give the same answers (the switch exists for checking that).

@@ -271,8 +271,10 @@ void leerPersianas(const LeerBDL& r, V& v) {
 
 } // namespace
 
-ValoresPorDefecto::ValoresPorDefecto(const std::string& rutaFichero) : ruta_(rutaFichero) {
+ValoresPorDefecto::ValoresPorDefecto(const std::string& rutaFichero, LeerBDL::Vigia* vigia)
+    : ruta_(rutaFichero) {
     LeerBDL r(rutaFichero);
+    if (vigia) r.vigilar(vigia);
     for (const Clave& clave : kClaves) clave.leer(r, *this);
     leerRadiacionExterior(r, *this);
     leerModoParticiones(r, *this);

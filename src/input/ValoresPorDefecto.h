@@ -2,6 +2,8 @@
 #include <string>
 #include <vector>
 
+#include "input/LeerBDL.h"
+
 // A constant of the defaults file that has no built-in fallback: `presente` tells whether the
 // file gave it. Users that need the value ask through ValoresPorDefecto::exigir, which stops the
 // run naming the key and the file when it is missing (never a silent zero).
@@ -26,7 +28,8 @@ struct TipoPuenteTermico {
 // the file's value or the fallback stated beside the field's key in the reader's table.
 class ValoresPorDefecto {
 public:
-    explicit ValoresPorDefecto(const std::string& rutaFichero);
+    // The vigia, when given, watches the lookups in the file (the review of a building).
+    explicit ValoresPorDefecto(const std::string& rutaFichero, LeerBDL::Vigia* vigia = nullptr);
     virtual ~ValoresPorDefecto();
 
     float exigir(const Opcional<float>& dato, const char* clave) const;

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <exception>
+#include <optional>
 
 #include "base/ErrorFatal.h"
 #include "shell/Consola.h"
@@ -35,9 +36,25 @@ int Arranque::ejecutar(const std::string& linea, const std::string& ejecutable) 
     return ejecutar(linea, ejecutable, OpcionesEjecucion());
 }
 
+namespace {
+
+// What a run leaves on standard error besides the fatal message: the warnings of a review, the
+// line that points a fatal error into the input, the notes on files or a verdict not written.
+void informar(const TPrincipal& principal, const ErrorFatal* error) {
+    for (const Aviso& a : principal.avisos()) Consola::linea(a.linea());
+    if (error) {
+        Consola::mensajeError(error->mensaje());
+        Consola::linea(PilaObjetos::explicar(*error, principal.marcosDelFallo()));
+    }
+    for (const std::string& n : principal.notas()) Consola::linea(n);
+}
+
+} // namespace
+
 int Arranque::ejecutar(const std::string& linea, const std::string& ejecutable,
                        const OpcionesEjecucion& opciones) {
-    if (std::FILE* log = std::fopen("parametrosVALMOR.log", "w")) {
+    // A review writes no file at all.
+    if (std::FILE* log = opciones.revisar ? nullptr : std::fopen("parametrosVALMOR.log", "w")) {
         std::fputs(linea.c_str(), log);
         std::fputc('\n', log);
         std::fclose(log);
@@ -55,15 +72,18 @@ int Arranque::ejecutar(const std::string& linea, const std::string& ejecutable,
     TPrincipal principal(ejecutable);
     if (opciones.silencioso) principal.ocultarProgreso();
     principal.ponerClimasLeidos(opciones.climas);
-    // The review (opciones.revisar) joins the run here.
-    if (!opciones.informe.empty()) principal.ponerInforme(opciones.informe, linea);
+    principal.ponerRevision(opciones.revisar);
+    // A review writes no file, so no report either.
+    if (!opciones.informe.empty() && !opciones.revisar)
+        principal.ponerInforme(opciones.informe, linea);
     principal.PonerArgumentos(args[0], args[1], args[2], args[3], args[4], args[5]);
     // A fatal error is reported here: its message on standard error and at the end of the error
     // log, the files closed without a verdict, and the report when one was asked for. Any other
     // failure is reported the same way.
-    std::string mensaje;
+    std::optional<ErrorFatal> error;
     try {
         principal.Calcular();
+        informar(principal, nullptr);
         return 0;
     } catch (const ErrorFatal& e) {
         if (e.informe() == ErrorFatal::Informe::SinMemoriaLector) {
@@ -72,15 +92,15 @@ int Arranque::ejecutar(const std::string& linea, const std::string& ejecutable,
             principal.liberar();
             return e.codigo();
         }
-        mensaje = e.mensaje();
+        error = e;
     } catch (const std::bad_alloc&) {
-        mensaje = "Sin Memoria";
+        error = ErrorFatal("Sin Memoria");
     } catch (const std::exception& e) {
-        mensaje = e.what();
+        error = ErrorFatal(e.what());
     } catch (...) {
-        mensaje = "Error";
+        error = ErrorFatal("Error");
     }
-    Consola::mensajeError(mensaje);
-    principal.terminarConError(mensaje);
+    principal.terminarConError(error->mensaje());
+    informar(principal, &*error);
     return ErrorFatal::kCodigoSalida;
 }

@@ -15,3 +15,11 @@ void Consola::mensajeError(const std::string& mensaje) {
     std::fputs(linea.c_str(), stderr);
     std::fflush(stderr);
 }
+
+void Consola::linea(const std::string& texto) {
+    if (texto.empty()) return;
+    std::string l = texto + "\n";
+    if (esTerminal()) l = aUtf8(l);
+    std::fputs(l.c_str(), stderr);
+    std::fflush(stderr);
+}

@@ -235,8 +235,8 @@ Opciones:
   -o, --informe DIR         escribe DIR/informe.json y DIR/informe.html con cada número que
                             lleva al veredicto, también tras un error fatal
   -r, --revisar             lee el edificio y la biblioteca, coloca la geometría y da avisos
-                            fichero:línea: aviso: ... en la salida de error, sin cambiar los
-                            ficheros de salida ni el veredicto
+                            fichero:línea: aviso: ... en la salida de error; no escribe ningún
+                            fichero ni veredicto (código 0, o 3 si un error fatal la detiene)
 
 Lotes:
   -l, --lote MANIFIESTO     ejecuta cada diseño de un manifiesto CSV (- para la entrada

@@ -10,6 +10,7 @@
 #include "base/ErrorFatal.h"
 #include "base/TextoLatin1.h"
 #include "building/Edificio.h"
+#include "building/RevisionEdificio.h"
 #include "climate/Excitacion.h"
 #include "climate/Meteo.h"
 #include "compliance/ComprobarRequisitos.h"
@@ -17,6 +18,8 @@
 #include "input/Global2.h"
 #include "input/LeerBDL.h"
 #include "input/ListaSchedule.h"
+#include "input/RevisionBDL.h"
+#include "input/RevisionClaves.h"
 #include "input/ValoresPorDefecto.h"
 #include "shell/Consola.h"
 #include "shell/SalidaTexto.h"
@@ -69,7 +72,12 @@ void TPrincipal::Calcular() {
     etapa("lectura");
     registrarDirectorios(); // 1-4
     comprobarEntradas();    // 5
-    leerEntradas();         // 6-9
+    if (revisar_) {
+        revisar();
+        destruir();
+        return;
+    }
+    leerEntradas(); // 6-9
     etapa("edificio");
     construirEdificio(); // 10-12
     etapa("clima");
@@ -173,6 +181,32 @@ void TPrincipal::escribirVeredicto() {
     global_->escribirVeredicto();
 }
 
+// The review: the building reader and the defaults watched, the text of the building file
+// reviewed, then the model built as far as the partitions (nothing written) and reviewed.
+void TPrincipal::revisar() {
+    global_->ponerRevision(true);
+    vigia_ = std::make_unique<RevisionClaves>(global_->avisos());
+    bdl_ = std::make_unique<LeerBDL>(FicheroBDL, catalogo_);
+    bdl_->vigilar(vigia_.get());
+    gLeerBDL = bdl_.get();
+    RevisionBDL(*bdl_, RevisionEdificio::tiposLeidos(), global_->avisos()).ejecutar();
+    defectos_ = std::make_unique<ValoresPorDefecto>(FicheroDefectos, vigia_.get());
+    gDefectos = defectos_.get();
+    global_->leerParametros(*bdl_, defectos_.get(), FicheroResultados);
+    avanzar(3, "Modelo del edificio...");
+    schedules_ = std::make_unique<ListaSchedule>(*bdl_);
+    gSchedules = schedules_.get();
+    edificio_ = std::make_unique<RevisionEdificio>(global_->avisos());
+    gEdificio = edificio_.get();
+}
+
+void TPrincipal::recogerDelHub() {
+    if (!global_) return;
+    avisos_ = global_->avisos().ordenados();
+    notas_ = global_->notasSinVeredicto();
+    marcos_ = global_->pilaObjetos().alFallar();
+}
+
 // The objects in their order of destruction; the run pointers are cleared with them.
 void TPrincipal::destruir() {
     meteo_.reset();
@@ -180,10 +214,12 @@ void TPrincipal::destruir() {
     gEdificio = nullptr;
     defectos_.reset();
     gDefectos = nullptr;
+    recogerDelHub();
     global_.reset();
     gGlobal2 = nullptr;
     bdl_.reset();
     gLeerBDL = nullptr;
+    vigia_.reset();
     Directorios::liberar();
     directorios_ = nullptr;
     avanzar(kEtapas, "Fin");
@@ -196,6 +232,7 @@ void TPrincipal::destruir() {
 void TPrincipal::liberar(const std::string& mensaje) {
     // A failed run: the hub no longer writes a verdict (its error service closed the files).
     if (global_) global_->cerrarSinVeredicto(mensaje);
+    recogerDelHub();
     meteo_.reset();
     edificio_.reset();
     schedules_.reset();
@@ -203,6 +240,7 @@ void TPrincipal::liberar(const std::string& mensaje) {
     defectos_.reset();
     global_.reset();
     bdl_.reset();
+    vigia_.reset();
     gEdificio = nullptr;
     gSchedules = nullptr;
     gExcitacion = nullptr;

@@ -6,6 +6,8 @@
 
 #include "report/Informe.h"
 
+#include "input/Avisos.h"
+#include "input/PilaObjetos.h"
 #include "shell/Opciones.h"
 
 class Directorios;
@@ -17,6 +19,7 @@ class ListaSchedule;
 class Edificio;
 class Meteo;
 struct DatosComprobacion;
+class RevisionClaves;
 
 // The run's progress display and its run driver. On a terminal it shows a caption, a label and a
 // progress bar on standard error; otherwise (a host application reading standard error) it shows
@@ -34,6 +37,16 @@ public:
     // Climate files read beforehand: a run whose climate file is among them takes that reading
     // instead of reading the file again (the results are the same).
     void ponerClimasLeidos(const ClimasLeidos* climas) { climas_ = climas; }
+    // A review instead of a calculation (option --revisar): the inputs are checked, the building
+    // and its library files read and the geometry placed, and the findings kept as warnings; no
+    // file is written and there is no verdict.
+    void ponerRevision(bool si) { revisar_ = si; }
+    // What the hub knew when the run ended, kept after it is gone: the warnings of a review,
+    // the notes on files or a verdict that could not be written, and the objects being built
+    // when a fatal error stopped the run.
+    const std::vector<Aviso>& avisos() const { return avisos_; }
+    const std::vector<std::string>& notas() const { return notas_; }
+    const std::vector<PilaObjetos::MarcoCopiado>& marcosDelFallo() const { return marcos_; }
     // Runs one complete calculation: read, build, check, report. A fatal error unwinds as
     // ErrorFatal before the verdict is written.
     void Calcular();
@@ -64,6 +77,8 @@ private:
     void comprobarRequisitos();
     void escribirVeredicto();
     void destruir();
+    void revisar();
+    void recogerDelHub();
 
     void avanzar(int etapa, const char* texto);
     // Report: the stage that starts (null: the last one ends) and the writing of the report.
@@ -83,6 +98,11 @@ private:
     std::unique_ptr<ListaSchedule> schedules_;
     std::unique_ptr<Edificio> edificio_;
     std::unique_ptr<Meteo> meteo_;
+    bool revisar_ = false;
+    std::unique_ptr<RevisionClaves> vigia_;
+    std::vector<Aviso> avisos_;
+    std::vector<std::string> notas_;
+    std::vector<PilaObjetos::MarcoCopiado> marcos_;
     // Monthly exterior temperature and humidity of the climate, interior temperature and
     // humidity (the check overwrites the interior humidities).
     float Te_[12] = {}, HRe_[12] = {}, Ti_[12] = {}, HRi_[12] = {};

@@ -79,16 +79,18 @@ void HubDePrueba::ponerDefectos(std::unique_ptr<ValoresPorDefecto> d) {
 }
 
 ResultadoEjecucion ejecutarMotor(const std::string& argumentos, const std::string& directorio) {
-    if (argumentos.empty()) return ejecutarMotor(std::vector<std::string>(), directorio);
-    return ejecutarMotor(std::vector<std::string>{argumentos}, directorio);
+    return ejecutarMotor(std::vector<std::string>(), argumentos, directorio);
 }
 
-ResultadoEjecucion ejecutarMotor(const std::vector<std::string>& argumentos,
-                                 const std::string& directorio) {
-    ResultadoEjecucion r;
-    std::vector<char*> argv{const_cast<char*>(ENVOLVENTE_EXE)};
-    for (const std::string& a : argumentos) argv.push_back(const_cast<char*>(a.c_str()));
+ResultadoEjecucion ejecutarMotor(const std::vector<std::string>& opciones,
+                                 const std::string& argumentos, const std::string& directorio) {
+    std::vector<std::string> args = opciones;
+    if (!argumentos.empty()) args.push_back(argumentos);
+    std::vector<char*> argv;
+    argv.push_back(const_cast<char*>(ENVOLVENTE_EXE));
+    for (std::string& a : args) argv.push_back(a.data());
     argv.push_back(nullptr);
+    ResultadoEjecucion r;
     int tubo[2];
     if (pipe(tubo) != 0) return r;
     // Standard output goes to an anonymous file, read once the child has ended.

@@ -58,6 +58,6 @@ struct ResultadoEjecucion {
 // Runs build/envolvente with the argument string (split on blanks into argv as a shell would
 // not: the string is passed as one argument) in the working directory.
 ResultadoEjecucion ejecutarMotor(const std::string& argumentos, const std::string& directorio);
-// The same with the command-line arguments given one by one (options first).
-ResultadoEjecucion ejecutarMotor(const std::vector<std::string>& argumentos,
-                                 const std::string& directorio);
+// The same with options before the argument string ("--revisar").
+ResultadoEjecucion ejecutarMotor(const std::vector<std::string>& opciones,
+                                 const std::string& argumentos, const std::string& directorio);

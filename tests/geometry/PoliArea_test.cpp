@@ -72,6 +72,47 @@ TEST_F(PoliAreaTest, PlanitudYMensajesDeValidacion) {
     }
 }
 
+// A circle of n nodes of radius r about (cx, 0), with node `otro` (if >= 0) moved onto node
+// `uno`, plus the given offset.
+std::vector<Point3> circulo(int n, float r, float cx, int uno = -1, int otro = -1,
+                            Point3 desvio = {0, 0, 0}) {
+    std::vector<Point3> v;
+    for (int i = 0; i < n; ++i) {
+        double a = 6.283185307179586 * i / n;
+        v.emplace_back(cx + static_cast<float>(r * std::cos(a)),
+                       static_cast<float>(r * std::sin(a)), 0.0f);
+    }
+    if (uno >= 0) v[otro] = Point3(v[uno].x + desvio.x, v[uno].y + desvio.y, v[uno].z + desvio.z);
+    return v;
+}
+
+// Polygons of many nodes are checked for repeated nodes without comparing every pair; the
+// answer must be the pairwise one: equal within 1e-10 on every axis, far apart in the contour
+// or not, near the origin (where distinct floats can be that close) or not.
+TEST_F(PoliAreaTest, NodosRepetidosEnPoligonosGrandes) {
+    const std::string repetidos = "Error en los pol\xEDgonos: No se pueden repetir nodos";
+    struct Caso {
+        std::vector<Point3> nodos;
+        bool repetido;
+    };
+    // clang-format off
+    const std::vector<Caso> casos = {
+        {circulo(5000, 20.0f, 0.0f), false},
+        {circulo(5000, 20.0f, 0.0f, 10, 4000), true},
+        {circulo(5000, 20.0f, 0.0f, 4999, 0), true},
+        // Out of the plane only by less than the tolerance.
+        {circulo(5000, 20.0f, 0.0f, 7, 2500, {0, 0, 5e-11f}), true},
+        // Distinct floats within 1e-10 of each other.
+        {circulo(64, 1e-7f, 0.0f, 3, 40, {6e-11f, 0, 0}), true},
+        {circulo(64, 1e-7f, 0.0f, 3, 40, {1.5e-10f, 0, 0}), false},
+    };
+    // clang-format on
+    for (std::size_t i = 0; i < casos.size(); ++i) {
+        const std::string m = mensajeFatal([&] { poligono(casos[i].nodos); });
+        EXPECT_EQ(m == repetidos, casos[i].repetido) << "caso " << i << ": " << m;
+    }
+}
+
 TEST_F(PoliAreaTest, ContieneNodosYAristas) {
     auto p = poligono(kAntihorario);
     EXPECT_TRUE(p->contains({4, 3, 0})); // a node

@@ -222,4 +222,57 @@ TEST(LeerBDLLibreria, EntryAtItsColumns) {
     Directorios::liberar();
 }
 
+// Every position maps back to the file and line it was loaded from: line ends of every kind,
+// the catalogue after the building file, an object cut out with its type defaults, a block, a
+// library entry made of joined lines, and a sub-reader that outlives the reader it was cut from.
+TEST(LeerBDLLugares, EveryPositionMapsBackToItsFileAndLine) {
+    DirectorioTemporal dir;
+    const std::string e = dir.escribir("e.bdl", "K = 1\r\n\"M\" = MATERIAL\rCOND = 0.5\n..\n"
+                                                "SET-DEFAULT FOR MATERIAL\n\n DENS = 7\n..\n");
+    const std::string c = dir.escribir("c.bdc", "\n\"N\" = MATERIAL\n COND = 9\n RHO = 3\n..\n");
+    LeerBDL r(e, c);
+    auto m = LeerBDL::objeto(r, "MATERIAL", "\"M\"");
+    auto n = LeerBDL::objeto(r, "MATERIAL", "\"N\"");
+    bool hay = false;
+    auto b = LeerBDL::bloque(r, "SET-DEFAULT", hay);
+    auto en = [](const LeerBDL& l, const std::string& clave) {
+        return l.lugar(l.buscar(clave, 0)).texto();
+    };
+    const std::vector<std::pair<std::string, std::string>> casos = {
+        {en(r, "= 1"), e + ":1"},
+        {en(r, "COND = 0.5"), e + ":3"},
+        {en(r, "DENS"), e + ":7"},
+        {en(r, "RHO"), c + ":4"},
+        {en(*m, "\"M\""), e + ":2"},
+        {en(*m, "COND"), e + ":3"},
+        {en(*m, "DENS"), e + ":7"},
+        {en(*n, "COND"), c + ":3"},
+        {en(*n, "DENS"), e + ":7"},
+        {en(*b, "DENS"), e + ":7"},
+        {r.lugar(r.longitud()).texto(), c + ":6"},
+    };
+    for (const auto& caso : casos) EXPECT_EQ(caso.first, caso.second);
+    EXPECT_FALSE(r.lugar(-1).conocido());
+    EXPECT_FALSE(LeerBDL().lugar(0).conocido());
+    EXPECT_EQ(m->longitudPropia(), m->buscar("SET-DEFAULT", 0));
+
+    // A sub-reader keeps its places when the reader it was cut from is gone.
+    std::unique_ptr<LeerBDL> suelto;
+    {
+        auto raiz = LeerBDL::desdeTexto("\n\n\"P\" = POLYGON\n V1 = ( 0, 0 )\n..\n", "p.bdl");
+        suelto = LeerBDL::objeto(*raiz, "POLYGON", "\"P\"");
+    }
+    EXPECT_EQ(en(*suelto, "V1"), "p.bdl:4");
+
+    // A library entry: its lines are joined, each keeps the line it was read from.
+    dir.escribir("LIB.DAT", "$ biblioteca\r\n$LIBRARY-ENTRY G" + std::string(31, ' ') + "2000\r\n" +
+                                " U = 2.8\r\n\r\n K = 1\r\n..\r\n");
+    Directorios::instancia().registrar("Lib", dir.ruta() + "/");
+    auto lib = LeerBDL::entradaLibreria("LIB.DAT", "2000", "", "G");
+    ASSERT_NE(lib->texto(), nullptr);
+    EXPECT_EQ(en(*lib, "U ="), dir.fichero("LIB.DAT") + ":3");
+    EXPECT_EQ(en(*lib, "K ="), dir.fichero("LIB.DAT") + ":5");
+    Directorios::liberar();
+}
+
 } // namespace

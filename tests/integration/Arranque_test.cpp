@@ -82,7 +82,8 @@ TEST_F(Motor, EdificioSinEspaciosCumple) {
 
 TEST_F(Motor, ClaveSinValorPorDefectoParaLaEjecucionSinVeredicto) {
     // The films of the exterior side are missing: the first wall stops the run, naming the key
-    // and the file. A verdict left by an earlier run is not kept.
+    // and the file; the second line names the wall that needed them. A verdict left by an
+    // earlier run is not kept.
     std::string defectos = leerFichero(kCasos + "comun/defectos.inp");
     defectos.erase(defectos.find("HCEXT = 20.37\n"), 14);
     entradas(leerFichero(kCasos + "cumple/edificio.bdl"), defectos);
@@ -91,7 +92,10 @@ TEST_F(Motor, ClaveSinValorPorDefectoParaLaEjecucionSinVeredicto) {
     const std::string mensaje =
         "Falta la clave HCEXT en el fichero de valores por defecto " + dir.fichero("defectos.inp");
     EXPECT_EQ(r.codigo, 3);
-    EXPECT_EQ(r.salidaError, "Se ha producido un error: " + mensaje + "\n");
+    EXPECT_EQ(r.salidaError, "Se ha producido un error: " + mensaje + "\n" +
+                                 dir.fichero("edificio.bdl") +
+                                 ":31: en el objeto \"M-SUR\" (EXTERIOR-WALL), al construir \"S1\" "
+                                 "(SPACE)\n");
     EXPECT_EQ(leerFichero(dir.fichero("Error.log")), mensaje); // no line end, no verdict
     EXPECT_EQ(leerFichero(res), "");
 }

@@ -109,7 +109,8 @@ TEST(LineaOrdenes, OpcionesDeLaOrden) {
     EXPECT_EQ(s.error, "");
     EXPECT_EQ(leerFichero(dir.fichero("parametrosVALMOR.log")), "\n");
 
-    // The switches of a run change none of its files.
+    // The switches of a run change none of its files; a review (-r) writes none at all and
+    // only warns.
     const std::string args = kEjemplos + "/edificio.bdl " + kEjemplos + "/clima/C1.txt C1 " +
                              "resultados.txt " + kEjemplos + "/lib/limites.lim";
     const std::string opciones[] = {"", "-q", "--silencioso", "-r", "-o informe", "-qr -o x"};
@@ -118,6 +119,13 @@ TEST(LineaOrdenes, OpcionesDeLaOrden) {
         ASSERT_EQ(std::system(("mkdir -p " + q(c)).c_str()), 0);
         s = orden(q(kExe) + " " + o + " " + args, c);
         EXPECT_EQ(s.codigo, 0) << o;
+        if (o == "-r" || o == "-qr -o x") {
+            std::istringstream lineas(s.error);
+            for (std::string l; std::getline(lineas, l);)
+                EXPECT_NE(l.find(": aviso: "), std::string::npos) << o << ": " << l;
+            for (const char* f : kFicheros) EXPECT_FALSE(existe(c + "/" + f)) << o << ": " << f;
+            continue;
+        }
         EXPECT_EQ(s.error, "") << o;
         if (!o.empty()) mismosFicheros(dir.fichero("op0"), c, o);
     }

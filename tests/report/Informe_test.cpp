@@ -75,9 +75,8 @@ Corrida correr(const DirectorioTemporal& dir, std::vector<std::string> opciones)
     const std::string cadena = kEjemplos + "/edificio.bdl," + kEjemplos + "/clima/D3.txt,D3," +
                                dir.fichero("resultados.txt") + "," + kEjemplos +
                                "/lib/limites.lim,defectos.inp";
-    opciones.push_back(cadena);
     Corrida c;
-    c.r = ejecutarMotor(opciones, dir.ruta());
+    c.r = ejecutarMotor(opciones, cadena, dir.ruta());
     c.resultados = leerFichero(dir.fichero("resultados.txt"));
     c.log = leerFichero(dir.fichero("Error.log"));
     c.particio = leerFichero(dir.fichero("Particio.dat"));
@@ -128,7 +127,7 @@ TEST(InformeMotor, LoteConInformePorDiseno) {
                                        kEjemplos + "/lib/limites.lim,\n");
     ResultadoEjecucion r = ejecutarMotor(
         {"-q", "--lote", dir.fichero("manifiesto.csv"), "-d", dir.fichero("lote"), "-o", "informe"},
-        dir.ruta());
+        "", dir.ruta());
     EXPECT_EQ(r.codigo, 0) << r.salidaError;
     const Json j = Json::parse(leerFichero(dir.fichero("lote/casa/informe/informe.json")));
     EXPECT_EQ(j["veredicto"]["lineas"].size(), 3u);
