@@ -308,6 +308,7 @@ void Edificio::leerParametrosEdificio() {
     const std::vector<int>& cab = indice_.deTipo("BUILD-PARAMETERS");
     Global2& g = *gGlobal2;
     g.higrometriaHR = g.higrometriaG = g.higrometriaN = g.claseHigrometria = kNoDado;
+    g.origenHigrometria = "defecto";
     if (cab.empty()) {
         g.claseHigrometria = 5.0f;
         return;
@@ -327,15 +328,18 @@ void Edificio::leerParametrosEdificio() {
         comprobar(valor > 0.0f, error);
         if (valor < 1.0f) valor *= 100.0f;
         g.higrometriaHR = valor;
+        g.origenHigrometria = "humedad";
     } else if (v->dameReal("HIGROMETRIA-G", valor) >= 0) {
         comprobar(v->dameReal("HIGROMETRIA-n", n) >= 0, error);
         comprobar(valor > 0.0f, error);
         comprobar(n > 0.0f, error);
         g.higrometriaG = valor;
         g.higrometriaN = n;
+        g.origenHigrometria = "produccion";
     } else if (v->dameReal("CLASE-HIGROMETRIA", valor) >= 0) {
         comprobar(valor == 3.0f || valor == 4.0f || valor == 5.0f, error);
         g.claseHigrometria = valor;
+        g.origenHigrometria = "clase";
     } else {
         g.claseHigrometria = 5.0f;
     }
@@ -491,9 +495,12 @@ void Edificio::construirElemento(int ie, int codigo, int cabecera) {
     if (d.ubicacion == "BOTTOM") std::reverse(t.nodos.begin(), t.nodos.end());
     std::unique_ptr<PoliArea> poli = PoliArea::desdeNodos(t.nodos);
 
-    // 9-12: windows, the net area and the element's record.
+    // 9-12: windows, the net area and the element's record; the windows know their element.
+    const std::size_t primeraVentana = elementos.size();
     const float areaNeta = construirVentanasDe(ie, codigo, cabecera, d, t.plano, *poli);
     registrarElemento(ie, codigo, d, areaNeta, std::move(poli));
+    for (std::size_t k = primeraVentana; k + 1 < elementos.size(); ++k)
+        elementos[k]->soporte = elementos.back().get();
 }
 
 // The edge from vertex k of the space polygon to the next: k from LOCATION SPACE-V<k>, else 1.

@@ -89,6 +89,7 @@ void Zona::leerHigrometria(const LeerBDL& espacio) {
         comprobar(v > 0.0f, mensaje);
         if (v < 1.0f) v *= 100.0f; // given as a fraction
         higrometriaHR = v;
+        origenHigrometria = "humedad";
         return;
     }
     v = 0.0f;
@@ -99,16 +100,19 @@ void Zona::leerHigrometria(const LeerBDL& espacio) {
         comprobar(n > 0.0f, mensaje);
         higrometriaG = v;
         higrometriaN = n;
+        origenHigrometria = "produccion";
         return;
     }
     v = 0.0f;
     if (espacio.dameReal("CLASE-HIGROMETRIA ", v) >= 0) {
         comprobar(v == 3.0f || v == 4.0f || v == 5.0f, mensaje);
         claseHigrometria = v;
+        origenHigrometria = "clase";
         return;
     }
     // Nothing stated for the space: the building's hygrometry, else class 5.
     const Global2& g = *gGlobal2;
+    origenHigrometria = g.origenHigrometria == "defecto" ? "defecto" : "edificio";
     if (!esNoDado(g.higrometriaHR)) {
         higrometriaHR = g.higrometriaHR;
     } else if (!esNoDado(g.higrometriaG)) {
@@ -118,6 +122,7 @@ void Zona::leerHigrometria(const LeerBDL& espacio) {
         claseHigrometria = g.claseHigrometria;
     } else {
         claseHigrometria = 5.0f;
+        origenHigrometria = "defecto";
     }
 }
 

@@ -70,6 +70,9 @@ public:
     float infiltracion = 0.0f;
     float higrometriaHR = kNoDado, higrometriaG = kNoDado, higrometriaN = kNoDado,
           claseHigrometria = kNoDado;
+    // How the space's hygrometry is stated: "humedad", "produccion", "clase", "edificio" (taken
+    // from the building) or "defecto" (class 5, nothing stated anywhere).
+    std::string origenHigrometria = "defecto";
     int pilares = 0;
 
 private:

@@ -92,35 +92,54 @@ void Excitacion::calcularVisionCielo(const std::string& modoTexto) {
     calcularVisibilidades();
 
     if (modo == 0) {
-        if (metodoDirecto_ == 1) {
-            // Patch visibility weighted by the sine of its altitude; a patch seen at a grazing
-            // angle (|direction·normal| <= 0.06) counts half.
-            for (std::size_t s = 0; s < n; ++s) {
-                const float* vis = &visibilidad_[s * kParches];
-                const Vector3& nrm = exteriores_[s]->normal();
-                double total = 0.0;
-                for (int fila = 0; fila < kFilasCielo; ++fila) {
-                    const double alt = fila * 15.0 * kGradosARadianes;
-                    double sumaFila = 0.0;
-                    for (int col = 0; col < kColumnasCielo - 1; ++col) {
-                        const double az = col * 36.0 * kGradosARadianes;
-                        const Vector3 d(static_cast<float>(-std::cos(alt) * std::sin(az)),
-                                        static_cast<float>(std::cos(alt) * std::cos(az)),
-                                        static_cast<float>(std::sin(alt)));
-                        const double peso = std::fabs(d.punto(nrm)) > 0.06 ? 1.0 : 0.5;
-                        sumaFila += peso * vis[col * kFilasCielo + fila];
-                    }
-                    total += (fila < kFilasCielo - 1 ? pesoFila(fila) : 0.5) * sumaFila;
-                }
-                factoresCielo_[s] = static_cast<float>(total * (3.141592654 / 2) / (10 * 6));
-            }
-        }
+        if (metodoDirecto_ == 1)
+            for (std::size_t s = 0; s < n; ++s)
+                factoresCielo_[s] =
+                    factorVisionCielo(&visibilidad_[s * kParches], exteriores_[s]->normal());
     } else {
         calcularModoExtendido();
     }
     calculado_ = true;
     modoCalculado_ = modoTexto;
     metodoCalculado_ = metodoDirecto_;
+}
+
+namespace {
+
+// Directions of the patches of the sky-view sum (azimuth measured from north towards east),
+// row by row; the last column, which repeats the first, is left out.
+struct DireccionesParches {
+    Vector3 d[Excitacion::kFilasCielo][Excitacion::kColumnasCielo - 1];
+    DireccionesParches() {
+        for (int fila = 0; fila < Excitacion::kFilasCielo; ++fila) {
+            const double alt = fila * 15.0 * Excitacion::kGradosARadianes;
+            for (int col = 0; col < Excitacion::kColumnasCielo - 1; ++col) {
+                const double az = col * 36.0 * Excitacion::kGradosARadianes;
+                d[fila][col] = Vector3(static_cast<float>(-std::cos(alt) * std::sin(az)),
+                                       static_cast<float>(std::cos(alt) * std::cos(az)),
+                                       static_cast<float>(std::sin(alt)));
+            }
+        }
+    }
+};
+
+} // namespace
+
+float Excitacion::factorVisionCielo(const float* vis, const Vector3& normal) {
+    // Patch visibility weighted by the sine of its altitude; a patch seen at a grazing angle
+    // (|direction·normal| <= 0.06) counts half.
+    static const DireccionesParches direcciones;
+    double total = 0.0;
+    for (int fila = 0; fila < kFilasCielo; ++fila) {
+        double sumaFila = 0.0;
+        for (int col = 0; col < kColumnasCielo - 1; ++col) {
+            const double peso =
+                std::fabs(direcciones.d[fila][col].punto(normal)) > 0.06 ? 1.0 : 0.5;
+            sumaFila += peso * vis[col * kFilasCielo + fila];
+        }
+        total += (fila < kFilasCielo - 1 ? pesoFila(fila) : 0.5) * sumaFila;
+    }
+    return static_cast<float>(total * (3.141592654 / 2) / (10 * 6));
 }
 
 void Excitacion::calcularVisibilidades() {

@@ -5,6 +5,7 @@
 #include <vector>
 
 class PoliArea;
+struct Vector3;
 
 // Solar excitation: the building's exterior surfaces and the element lists registered by the
 // building model, the exterior test of an element, and the sky-view computation (computed once
@@ -56,6 +57,11 @@ public:
     const std::vector<float>& totalesParche() const { return totales_; }
     // Reflectance of the building's surfaces used in the inter-reflections.
     float reflectancia() const { return valorSuelo_; }
+    // Sky-view factor of a surface of that unit normal from the visibility of its kParches sky
+    // patches (the plain mode's sum).
+    static float factorVisionCielo(const float* visibilidad, const Vector3& normal);
+    // The registered exterior surfaces, in the order of the per-surface results.
+    const std::vector<PoliArea*>& superficiesExteriores() const { return exteriores_; }
     // Number of sky-view computations actually carried out (later calls reuse the result).
     int calculosRealizados() const { return calculos_; }
 

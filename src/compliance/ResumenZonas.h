@@ -38,6 +38,35 @@ public:
     // Closes the aggregation and writes the summary.
     void escribir();
 
+    // One list of distinct U-values against its maximum.
+    struct ListaU {
+        std::vector<float> valores;
+        float maximo = 0.0f, limite = 0.0f;
+        const char* clave = ""; // key of the limit-values file
+        bool cumple = true;
+        std::string texto; // the failure text, recorded or not
+    };
+    // One glazing class: its area, project percentage, share of the window area and permitted
+    // percentage against its limit (after the weighted rule, when it applied).
+    struct ClaseVidrio {
+        bool presente = false;
+        float area = 0.0f, porcentaje = 0.0f, cuota = 0.0f, maximo = 0.0f, limite = 0.0f;
+        bool cumple = true;
+        std::string texto;
+    };
+    // What the summary found and wrote, complete once escribir has run.
+    struct Resumen {
+        ListaU muros, techumbres, pisos;
+        // Am (with half of Ab), Ab, Av, At and the sum of U A of the weighted U.
+        float areaMuros = 0.0f, areaBloque = 0.0f, areaVentanas = 0.0f, areaEnvolvente = 0.0f,
+              sumaH = 0.0f;
+        float uPonderada = 0.0f, uPonderadaMaxima = 0.0f;
+        bool dentroDeLimites = true, aplicada = false, reclasificado = false;
+        ClaseVidrio vidrios[3];
+        std::vector<std::string> lineas; // the result lines of the error log, Latin-1
+    };
+    const Resumen& resumen() const { return resumen_; }
+
     // --- aggregates (m2, W/K) ---
     std::vector<float> muros, techumbres, pisos;
     float maximoMuros = 0.0f, maximoTechumbres = 0.0f, maximoPisos = 0.0f;
@@ -49,8 +78,15 @@ public:
     float areaClase[3] = {0.0f, 0.0f, 0.0f};
 
 private:
-    void escribirLista(const char* clave, const char* palabra, const std::vector<float>& lista,
-                       float maximo, float limite);
+    void comprobarLucernario(const Elemento& e, float H, float A, float he, float hi) const;
+    // The summary from the aggregates: lists, weighted U, glazing classes and their lines.
+    void calcular();
+    void calcularVidrios();
+    ListaU cerrarLista(const char* palabra, const std::vector<float>& lista, float maximo,
+                       float limite, const char* claveLimite) const;
+    void anotarLinea(std::string linea);
+
+    Resumen resumen_;
 
     const Tablas& tablas_;
     std::string zona_;

@@ -92,10 +92,13 @@ void acumularDesdeFuera(Perfil& perfil, float he) {
     }
 }
 
+// temperaturas: when given, receives the temperature of every month at every interface.
 Presiones presionesMensuales(const Perfil& perfil, float he, float hi, const float* Te,
-                             const float* Ti, const float* HRe, const float* HRi) {
+                             const float* Ti, const float* HRe, const float* HRi,
+                             PorMes* temperaturas = nullptr) {
     const int N = static_cast<int>(perfil.sub.size());
     const double rTotal = 1.0 / he + perfil.rCapas + 1.0 / hi;
+    if (temperaturas) temperaturas->assign(12, std::vector<double>(N + 1));
     Presiones r{PorMes(12, std::vector<double>(N + 1)), PorMes(12, std::vector<double>(N + 1)),
                 std::vector<char>(N + 1, 0)};
     for (int m = 0; m < 12; ++m) {
@@ -103,6 +106,7 @@ Presiones presionesMensuales(const Perfil& perfil, float he, float hi, const flo
         double pi = presionVapor(Ti[m], HRi[m]);
         for (int j = 0; j <= N; ++j) {
             double T = Te[m] + (static_cast<double>(Ti[m]) - Te[m]) * perfil.Rc[j] / rTotal;
+            if (temperaturas) (*temperaturas)[m][j] = T;
             r.psat[m][j] = CorrienteAire::presionSaturacion(static_cast<float>(T));
             r.p[m][j] = pe + (pi - pe) * perfil.S[j] / perfil.sTotal;
             if (j > 0 && j < N && r.p[m][j] > r.psat[m][j]) r.plano[j] = 1;
@@ -195,9 +199,19 @@ void Condensaciones::superficial(const Elemento1D& e, float fRsiMin, float hOut,
     e.calcularH(H, hOut, hIn);
     float U = H / A;
     float fRsi = 1.0f - kRsiSuperficial * U;
-    gGlobal2->registrarFallo(
-        fRsi >= fRsiMin, e.nombre + formatear(": fRsi = %1.2f fRsi_minimo = %1.2f", fRsi, fRsiMin),
-        1);
+    ResultadoComprobacion r;
+    r.tipo = TipoComprobacion::CondensacionSuperficial;
+    r.elemento = &e;
+    r.valor = fRsi;
+    r.limite = fRsiMin;
+    r.cumple = fRsi >= fRsiMin;
+    r.lista = 1;
+    r.texto = e.nombre + formatear(": fRsi = %1.2f fRsi_minimo = %1.2f", fRsi, fRsiMin);
+    r.H = H;
+    r.area = A;
+    r.hExterior = hOut;
+    r.hInterior = hIn;
+    gGlobal2->registrar(std::move(r));
 }
 
 void Condensaciones::intersticial(const Elemento1D& e, float fRsiMin, float hOut, float hIn,
@@ -208,7 +222,16 @@ void Condensaciones::intersticial(const Elemento1D& e, float fRsiMin, float hOut
     float hi =
         gDefectos->exigir(gDefectos->hcint, "HCINT") + gDefectos->exigir(gDefectos->hrint, "HRINT");
     bool condensa = condensaIntersticial(e.capas, he, hi, Te, Ti, HRe, HRi);
-    gGlobal2->registrarFallo(!condensa, e.nombre, 2);
+    ResultadoComprobacion r;
+    r.tipo = TipoComprobacion::CondensacionIntersticial;
+    r.elemento = &e;
+    r.cumple = !condensa;
+    r.lista = 2;
+    r.texto = e.nombre;
+    r.hExterior = he;
+    r.hInterior = hi;
+    r.humedadInterior = HRi[0];
+    gGlobal2->registrar(std::move(r));
 }
 
 void Condensaciones::comprobarPuentesTermicos(const Elemento& e, float fRsiMin) {
@@ -218,9 +241,16 @@ void Condensaciones::comprobarPuentesTermicos(const Elemento& e, float fRsiMin) 
         if (gDefectos && i < static_cast<int>(gDefectos->puentes.size()))
             tipo = gDefectos->puentes[i].nombre;
         float frsi = e.puentes[i].frsi;
-        gGlobal2->registrarFallo(
-            frsi >= fRsiMin, tipo + formatear(": fRsi = %1.2f fRsi_minimo = %1.2f", frsi, fRsiMin),
-            4);
+        ResultadoComprobacion r;
+        r.tipo = TipoComprobacion::PuenteTermico;
+        r.elemento = &e;
+        r.valor = frsi;
+        r.limite = fRsiMin;
+        r.cumple = frsi >= fRsiMin;
+        r.lista = 4;
+        r.texto = tipo + formatear(": fRsi = %1.2f fRsi_minimo = %1.2f", frsi, fRsiMin);
+        r.fila = i;
+        gGlobal2->registrar(std::move(r));
     }
 }
 
@@ -236,4 +266,35 @@ bool Condensaciones::condensaIntersticial(const std::vector<Capa>& capas, float 
     const PorMes g = tasasCondensacion(perfil, presiones);
     const PorMes gCapa = tasasPorCapa(perfil, presiones.plano, g, static_cast<int>(capas.size()));
     return algunaCapaCondensa(capas, perfil, gCapa);
+}
+
+PerfilIntersticial Condensaciones::perfilIntersticial(const std::vector<Capa>& capas, float he,
+                                                      float hi, const float* Te, const float* Ti,
+                                                      const float* HRe, const float* HRi) {
+    PerfilIntersticial r;
+    Perfil perfil = dividirEnSubcapas(capas);
+    const int N = static_cast<int>(perfil.sub.size());
+    if (N == 0 || !(perfil.rCapas > 0.0) || !(perfil.sTotal > 0.0) || !(he > 0.0f) || !(hi > 0.0f))
+        return r;
+    r.definido = true;
+    acumularDesdeFuera(perfil, he);
+    Presiones presiones = presionesMensuales(perfil, he, hi, Te, Ti, HRe, HRi, &r.temperatura);
+    r.tasas = tasasCondensacion(perfil, presiones);
+    const PorMes gCapa =
+        tasasPorCapa(perfil, presiones.plano, r.tasas, static_cast<int>(capas.size()));
+    r.condensa = algunaCapaCondensa(capas, perfil, gCapa);
+    std::vector<int> partes(capas.size(), 0);
+    for (const Subcapa& s : perfil.sub) ++partes[s.capa];
+    r.x.assign(N + 1, 0.0);
+    r.capa.assign(N + 1, -1);
+    for (int j = 0; j < N; ++j) {
+        const int i = perfil.sub[j].capa;
+        r.x[j + 1] = r.x[j] + static_cast<double>(capas[i].espesor) / partes[i];
+        r.capa[j] = i;
+    }
+    r.sd = perfil.S;
+    r.psat = std::move(presiones.psat);
+    r.p = std::move(presiones.p);
+    r.plano = std::move(presiones.plano);
+    return r;
 }

@@ -5,6 +5,20 @@ class Elemento;
 class Elemento1D;
 struct Capa;
 
+// The monthly profile of the interstitial check of a layer stack, as the check computes it: the
+// interfaces of the sub-layers from the outer face (0) to the inner face (N), and per month the
+// temperature, saturation pressure and vapour pressure at each interface (the pressure held at
+// saturation at the condensation planes) and the condensation rate at each plane (kg/m2 in the
+// month; negative: evaporation).
+struct PerfilIntersticial {
+    bool definido = false;     // false when the stack has no resistance or no vapour resistance
+    bool condensa = false;     // the verdict of the check (true: it fails)
+    std::vector<double> x, sd; // distance and equivalent air thickness from the outer face, m
+    std::vector<int> capa; // the layer on the inner side of each interface, -1 at the inner face
+    std::vector<std::vector<double>> temperatura, psat, p, tasas; // [month][interface]
+    std::vector<char> plano; // the planes that remain after dropping those that never condense
+};
+
 // Surface and interstitial condensation checks and the thermal-bridge check of an element.
 class Condensaciones {
 public:
@@ -29,4 +43,8 @@ public:
     static bool condensaIntersticial(const std::vector<Capa>& capas, float he, float hi,
                                      const float* Te, const float* Ti, const float* HRe,
                                      const float* HRi);
+    // The same computation with its whole monthly profile.
+    static PerfilIntersticial perfilIntersticial(const std::vector<Capa>& capas, float he, float hi,
+                                                 const float* Te, const float* Ti, const float* HRe,
+                                                 const float* HRi);
 };

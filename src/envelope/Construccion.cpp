@@ -15,6 +15,8 @@ Capa leerMaterial(const LeerBDL& material, const char* claveResistencia) {
     Capa c;
     std::string tipo;
     material.dameCadena("TYPE", tipo);
+    // A material of any other type holds nothing but a resistance of 0.
+    c.tipo = tipo == "PROPERTIES" ? "PROPERTIES" : "RESISTANCE";
     if (tipo == "PROPERTIES") {
         c.resistencia = 0.0f;
         material.dameReal("CONDUCTIVITY", c.conductividad);
@@ -24,11 +26,14 @@ Capa leerMaterial(const LeerBDL& material, const char* claveResistencia) {
         if (material.dameReal("VAPOUR-DIFFUSIVITY-FACTOR", c.vapor) < 0)
             c.vapor = factorVaporPorDefecto();
         if (c.vapor > Construccion::kFactorVaporMaximo) c.vapor = Construccion::kFactorVaporMaximo;
+        c.factorDifusion = c.vapor;
         if (!conDensidad || !conCalor) {
             // Without mass data the layer only resists: it keeps its resistance and nothing else.
             c.resistencia = c.conductividad > 0.0f ? c.espesor / c.conductividad
                                                    : Construccion::kResistenciaSinConductividad;
             c.conductividad = c.espesor = c.densidad = c.calorEspecifico = 0.0f;
+            c.tipo = "RESISTANCE";
+            c.factorDifusion = -1.0f;
         }
     } else if (tipo == "RESISTANCE") {
         if (material.dameReal("VAPOUR-RESISTANCE", c.vapor) < 0) c.vapor = factorVaporPorDefecto();
@@ -56,6 +61,7 @@ std::vector<Capa> Construccion::leerCapas(const LeerBDL& construccion,
         std::unique_ptr<LeerBDL> material =
             objetoExigido(*gLeerBDL, "MATERIAL", nombre, "No se encuentra: " + nombre);
         capas.push_back(leerMaterial(*material, claveResistencia));
+        capas.back().material = nombre;
     }
 
     // Thickness overrides of the layers object: -1 keeps the material's thickness; a layer

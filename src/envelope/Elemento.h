@@ -62,6 +62,8 @@ public:
     int suelo = 0;     // floor (forcing) flag: registered as a floor of its own space
     std::string junto; // NEXT-TO space name
     int numero = 0;    // running number given by numerar()
+    // A window or door: the wall, roof or interior wall that holds it (null otherwise).
+    const Elemento* soporte = nullptr;
 
     // --- faces ---
     float absExterior = 0.7f, absInterior = 0.7f, emiExterior = 0.9f, emiInterior = 0.9f;

@@ -1,4 +1,6 @@
 #pragma once
+#include <string>
+
 #include "envelope/Elemento.h"
 
 class LeerBDL;
@@ -14,6 +16,15 @@ struct Capa {
     float vapor = 0.0f;           // equivalent air-layer thickness, m (capped at 10000)
     float espesorForzado = -1.0f; // from the layers object's THICKNESS list, -1 where not given
 
+    // What the layer was made from: the MATERIAL name (with its quotes), how it is given
+    // ("PROPERTIES"; "RESISTANCE", also for a PROPERTIES material without mass data; "terreno"
+    // for the ground layer of a ground element), the vapour diffusion factor as read and capped
+    // (-1 for a resistance-only layer) and the perimeter insulation resistance taken into it.
+    std::string material;
+    const char* tipo = "PROPERTIES";
+    float factorDifusion = -1.0f;
+    float resistenciaAnadida = 0.0f;
+
     // Thermal resistance: thickness/conductivity for a conductive layer, else the resistance.
     float resistenciaTermica() const {
         return conductividad > 0.0f ? espesor / conductividad : resistencia;
@@ -26,7 +37,13 @@ class Elemento1D : public Elemento {
 public:
     std::vector<Capa> capas; // outside first
     float U = 0.0f;          // conductance of the layer stack without films (or the given U)
-    float masa = 0.0f;       // kg/m2
+    // The construction as the building file names it (empty for a detected partition), its
+    // TYPE ("LAYERS", or the type of a construction given by its U) and that U (kNoDado for a
+    // construction of layers).
+    std::string construccion;
+    std::string tipoConstruccion;
+    float uDada = -1e10f;
+    float masa = 0.0f; // kg/m2
     float hcext = 0.0f, hrext = 0.0f, hcint = 0.0f, hrint = 0.0f;
     int funcionConveccion = -1, funcionRadiacion = -1, funcionAbsortancia = -1;
     int etiqueta = 0; // integer tag handed over by the building model

@@ -49,11 +49,13 @@ Muro1D::Muro1D(const std::string& n, int nl, const std::vector<float>& a, const 
     const std::string malDefinida = "CONSTRUCTION del muro mal definida: " + nombre;
     std::string nombreConstruccion;
     comprobar(muro->dameCadena("CONSTRUCTION", nombreConstruccion) >= 0, malDefinida);
-    std::unique_ptr<LeerBDL> construccion = objetoExigido(
+    std::unique_ptr<LeerBDL> objConstruccion = objetoExigido(
         *gLeerBDL, "CONSTRUCTION", nombreConstruccion, "No se encuentra: " + nombreConstruccion);
-    const ContextoObjeto enConstruccion(*construccion, "CONSTRUCTION");
-    std::string tipoConstruccion;
-    comprobar(construccion->dameCadena(" TYPE ", tipoConstruccion) >= 0, malDefinida);
+    const ContextoObjeto enConstruccion(*objConstruccion, "CONSTRUCTION");
+    std::string tipoLeido;
+    comprobar(objConstruccion->dameCadena(" TYPE ", tipoLeido) >= 0, malDefinida);
+    construccion = nombreConstruccion;
+    tipoConstruccion = tipoLeido;
 
     if (muro->dameReal(" ABSORPTANCE ", absExterior) < 0 && gDefectos)
         absExterior = gDefectos->absCorta;
@@ -61,13 +63,14 @@ Muro1D::Muro1D(const std::string& n, int nl, const std::vector<float>& a, const 
     emiExterior = emiInterior = 0.9f;
     masa = 0.0f;
 
-    if (tipoConstruccion == "LAYERS") {
-        capas = Construccion::leerCapas(*construccion, malDefinida, "RESISTANCE");
+    if (tipoLeido == "LAYERS") {
+        capas = Construccion::leerCapas(*objConstruccion, malDefinida, "RESISTANCE");
         masa = Construccion::masaPorArea(capas);
     } else {
         // A construction given by its U: no layers. Without its U the wall cannot be rated: a
         // U left at 0 would pass every check silently, so the construction is badly defined.
-        comprobar(construccion->dameReal("U-VALUE =", U) >= 0, malDefinida);
+        comprobar(objConstruccion->dameReal("U-VALUE =", U) >= 0, malDefinida);
+        uDada = U;
     }
     calcularUCapas();
     calcularVapor();
@@ -91,8 +94,11 @@ Muro1D::Muro1D(int indiceParticion, const std::vector<float>& a, const std::vect
     absExterior = absInterior = d.absParticion;
     emiExterior = emiInterior = d.emiParticion;
     peliculasDeDefectos();
+    tipoConstruccion = d.tipoParticion == "PROPERTIES" ? "PROPERTIES" : "U-VALUE";
     if (d.tipoParticion == "PROPERTIES") {
         Capa c;
+        c.material = "PARTICION";
+        c.factorDifusion = d.rvParticion;
         c.conductividad = d.conParticion;
         c.densidad = d.denParticion;
         c.calorEspecifico = d.shParticion;
@@ -102,7 +108,7 @@ Muro1D::Muro1D(int indiceParticion, const std::vector<float>& a, const std::vect
         capas.push_back(c);
         masa = c.densidad * c.espesor;
     } else {
-        U = d.uParticion;
+        U = uDada = d.uParticion;
     }
     calcularUCapas();
     calcularVapor();

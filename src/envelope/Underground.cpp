@@ -41,25 +41,29 @@ Underground::Underground(const std::string& n, int nl, const std::vector<float>&
     std::string nombreConstruccion;
     comprobar(objeto->dameCadena("CONSTRUCTION", nombreConstruccion) >= 0,
               "CONSTRUCTION del muro %s esta mal definida");
-    std::unique_ptr<LeerBDL> construccion = objetoExigido(
+    std::unique_ptr<LeerBDL> objConstruccion = objetoExigido(
         *gLeerBDL, "CONSTRUCTION", nombreConstruccion, "No se encuentra: " + nombreConstruccion);
-    const ContextoObjeto enConstruccion(*construccion, "CONSTRUCTION");
+    const ContextoObjeto enConstruccion(*objConstruccion, "CONSTRUCTION");
     const std::string malDefinido = "CONSTRUCTION mal definido: " + nombreConstruccion;
-    std::string tipoConstruccion;
-    comprobar(construccion->dameCadena(" TYPE ", tipoConstruccion) >= 0, malDefinido);
+    std::string tipoLeido;
+    comprobar(objConstruccion->dameCadena(" TYPE ", tipoLeido) >= 0, malDefinido);
+    construccion = nombreConstruccion;
+    tipoConstruccion = tipoLeido;
     if (objeto->dameReal(" ABSORPTANCE ", absExterior) < 0) absExterior = d.absCorta;
     funcionAbsortancia = indiceFuncion(*objeto, "ABSORPTANCE-FUNCTION");
     emiExterior = emiInterior = 0.9f;
     peliculasDeDefectos();
 
-    if (tipoConstruccion == "LAYERS") {
-        capas = Construccion::leerCapas(*construccion, malDefinido, " RESISTANCE");
+    if (tipoLeido == "LAYERS") {
+        capas = Construccion::leerCapas(*objConstruccion, malDefinido, " RESISTANCE");
     } else {
         // A construction given by its U: one resistance-only layer of 1/U behind the ground; a
         // missing or non-positive U stands for a layer that lets nothing through.
         float uDado = 0.0f;
-        construccion->dameReal("U-VALUE =", uDado);
+        if (objConstruccion->dameReal("U-VALUE =", uDado) >= 0) uDada = uDado;
         Capa c;
+        c.material = nombreConstruccion;
+        c.tipo = "RESISTANCE";
         c.resistencia = uDado > 0.0f ? 1.0f / uDado : 1000000.0f;
         c.vapor = d.vapourDiffusivityFactor;
         capas.push_back(c);
@@ -73,6 +77,9 @@ Underground::Underground(const std::string& n, int nl, const std::vector<float>&
     terreno.calorEspecifico = d.groundSh;
     terreno.vapor = d.groundRv;
     terreno.resistencia = 0.0f;
+    terreno.material = "TERRENO";
+    terreno.tipo = "terreno";
+    terreno.factorDifusion = d.groundRv;
     capas.insert(capas.begin(), terreno);
 
     incluirAislamientoPerimetral();
@@ -120,6 +127,8 @@ void Underground::incluirAislamientoPerimetral() {
             c.conductividad = c.espesor / (c.espesor / c.conductividad + rp);
         else
             c.resistencia += rp;
+        c.resistenciaAnadida = rp;
+        if (rp > 0.0f) capaAislamiento = mayor;
     }
     if (D == 0.0f || R == 0.0f) {
         R = rMayor;
@@ -175,20 +184,33 @@ float Underground::resistenciaRestante(float r) const {
 // Ground U by the characteristic dimension B' = area / (half perimeter), with dt the resistance
 // of the stack less the ground layer and the edge insulation. A slab without edge-insulation
 // data is computed with a 1.5 m band of negligible resistance.
-float Underground::Ug() const {
-    double bPrima = areaSuelo / (0.5 * perimetro);
+Underground::MetodoTerreno Underground::metodo() const {
     if (esMuro) {
         double t = resistenciaRestante(RLeido) + RLeido;
-        if (z != 0.0f && t > 0.0) {
-            double prof = -static_cast<double>(z);
-            return static_cast<float>(std::log((0.785 * prof + t) / t) * (1.0 / prof) *
-                                      1.2738853503184713);
-        }
-        return U;
+        return z != 0.0f && t > 0.0 ? MetodoTerreno::MuroEnterrado : MetodoTerreno::UPropia;
     }
     // Without a finite positive B' (no perimeter or no area) the floor loses nothing by its edge.
-    if (!(bPrima > 0.0) || !std::isfinite(bPrima)) return 0.0f;
-    if (z >= 0.0f) {
+    if (!(bPrima() > 0.0) || !std::isfinite(bPrima())) return MetodoTerreno::SinBorde;
+    if (!(z >= 0.0f)) return MetodoTerreno::SoleraEnterrada;
+    return DLeido > 0.0f && RLeido > 0.0f ? MetodoTerreno::SoleraConAislamiento
+                                          : MetodoTerreno::SoleraSinAislamiento;
+}
+
+float Underground::Ug() const {
+    const double bPrima = this->bPrima();
+    switch (metodo()) {
+    case MetodoTerreno::MuroEnterrado: {
+        double t = resistenciaRestante(RLeido) + RLeido;
+        double prof = -static_cast<double>(z);
+        return static_cast<float>(std::log((0.785 * prof + t) / t) * (1.0 / prof) *
+                                  1.2738853503184713);
+    }
+    case MetodoTerreno::UPropia:
+        return U;
+    case MetodoTerreno::SinBorde:
+        return 0.0f;
+    case MetodoTerreno::SoleraConAislamiento:
+    case MetodoTerreno::SoleraSinAislamiento: {
         float d = DLeido, r = RLeido;
         if (!(d > 0.0f && r > 0.0f)) {
             d = 1.5f;
@@ -200,6 +222,9 @@ float Underground::Ug() const {
                      std::log((1.5708 * d + 0.295 + dt) / (0.295 + dt)) +
                      std::log((1.5708 * d + 0.295 + r) / (0.295 + r)));
         return static_cast<float>(ug);
+    }
+    case MetodoTerreno::SoleraEnterrada:
+        break;
     }
     double tp = resistenciaRestante(RLeido) + RLeido - 0.17;
     double e = -0.7854 * z;

@@ -26,6 +26,25 @@ public:
     bool esSuperior = false;         // top element
     bool esInferior = false;         // bottom element (a floor)
     float transmitanciaBorde = 0.0f; // "EDGE-INSU-TRANSM"
+    int capaAislamiento = -1;        // the layer that took the perimeter insulation in, or -1
+
+    // The formula of the ground U: a slab on the ground with the building's perimeter
+    // insulation, or without it (a 1.5 m band of negligible resistance), a slab below ground
+    // level, a basement wall below ground, or at ground level (the construction's own U); a
+    // slab without a finite positive B' loses nothing by its edge.
+    enum class MetodoTerreno {
+        SoleraConAislamiento,
+        SoleraSinAislamiento,
+        SoleraEnterrada,
+        MuroEnterrado,
+        UPropia,
+        SinBorde
+    };
+    MetodoTerreno metodo() const;
+    // Characteristic dimension B' = area / (half perimeter), m.
+    double bPrima() const { return areaSuelo / (0.5 * perimetro); }
+    // 1/U less the ground layer and the given resistance, never negative.
+    float resistenciaRestante(float r) const;
 
     float profundidad() const override { return z; }
     float UA() const override { return U * areaSuelo; }
@@ -48,6 +67,4 @@ private:
     void leerAislamientoPerimetral();
     void incluirAislamientoPerimetral();
     void leerSituacion(const LeerBDL& objeto, float alturaDefecto, float profundidadDefecto);
-    // 1/U less the ground layer and the given resistance, never negative.
-    float resistenciaRestante(float r) const;
 };

@@ -96,7 +96,6 @@ Ventana::Ventana(const std::string& n, int nl, const std::vector<float>& a,
 }
 
 void Ventana::leerVidrio(const LeerBDL& ventana, float parametroSolar) {
-    std::string nombreVidrio;
     comprobar(ventana.dameCadena("GLASS-TYPE", nombreVidrio) >= 0,
               "Ventana mal definida, falta clave GLASS-TYPE");
     std::unique_ptr<LeerBDL> tipoVidrio =
@@ -183,16 +182,36 @@ float Ventana::factorSolarModificadoVerano() const {
            0.04f * fraccionMarco * UMarco * marco->absortancia;
 }
 
-void Ventana::comprobarHueco(float Umax, float, float, float Pmax) const {
+void Ventana::comprobarHueco(float Umax, float hOut, float hIn, float Pmax) const {
     // A window without area has the U of its fractions.
     float Uw = A != 0.0f ? UA() / A : fraccionMarco * UMarco + fraccionVidrio * vidrio->U();
-    gGlobal2->registrarFallo(Uw <= Umax,
-                             nombre + ": Uventana = " + formatear(Uw) +
-                                 "W/m2K Ulimite = " + formatear(Umax) + "W/m2K",
-                             0);
+    ResultadoComprobacion u;
+    u.tipo = TipoComprobacion::TransmitanciaHueco;
+    u.elemento = this;
+    u.valor = Uw;
+    u.limite = Umax;
+    u.cumple = Uw <= Umax;
+    u.lista = 0;
+    u.texto =
+        nombre + ": Uventana = " + formatear(Uw) + "W/m2K Ulimite = " + formatear(Umax) + "W/m2K";
+    u.clave = "Transmitancia-maxima-huecos";
+    u.categoriaLimite = "huecos";
+    u.H = UA();
+    u.area = A;
+    u.hExterior = hOut;
+    u.hInterior = hIn;
+    gGlobal2->registrar(std::move(u));
     if (esPuerta()) return;
-    gGlobal2->registrarFallo(permeabilidad_ <= Pmax,
-                             nombre + ": Permeabilidad = " + formatear(permeabilidad_) +
-                                 " Permeabilidad_limite = " + formatear(Pmax),
-                             3);
+    ResultadoComprobacion p;
+    p.tipo = TipoComprobacion::Permeabilidad;
+    p.elemento = this;
+    p.valor = permeabilidad_;
+    p.limite = Pmax;
+    p.cumple = permeabilidad_ <= Pmax;
+    p.lista = 3;
+    p.texto = nombre + ": Permeabilidad = " + formatear(permeabilidad_) +
+              " Permeabilidad_limite = " + formatear(Pmax);
+    p.clave = "Permeabilidad-maxima-huecos";
+    p.categoriaLimite = "huecos";
+    gGlobal2->registrar(std::move(p));
 }

@@ -45,6 +45,7 @@ public:
     bool conInfCoef = false;
     float infCoef = 0.0f; // "INF-COEF" as read
 
+    std::string nombreVidrio; // "GLASS-TYPE" with its quotes
     std::unique_ptr<Vidrio> vidrio;
     std::unique_ptr<Marco> marco;
     std::unique_ptr<Espaciador> espaciador; // none for unknown spacer types

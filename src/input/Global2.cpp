@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "base/Formato.h"
 #include "input/LeerBDL.h"
 
 Global2* gGlobal2 = nullptr;
@@ -11,6 +12,11 @@ namespace {
 
 const char* const kResultados = "el fichero de resultados";
 const char* const kSinVeredicto = "la ejecuci\xF3n termina sin veredicto";
+
+// A time-stamp line of the error log: the value with "%g", ", " and its label.
+std::string formatearSello(float valor, const char* etiqueta) {
+    return formatear("%g, %s\n", static_cast<double>(valor), etiqueta);
+}
 
 // The reason of a failed file operation, in the user's words for the usual ones.
 std::string motivo(int e) {
@@ -56,6 +62,7 @@ void Global2::leerParametros(const LeerBDL& bdl, const ValoresPorDefecto* defect
                              const std::string& rutaRes) {
     rutaResultados = rutaRes;
     leerEmplazamiento(bdl, defectos);
+    parametrosLeidos_ = true;
     if (!esObjeto()) anotarTipoEdificio(bdl);
     if (esObjeto() && !revision_) {
         abrirFicheros();
@@ -66,6 +73,7 @@ void Global2::leerParametros(const LeerBDL& bdl, const ValoresPorDefecto* defect
 
 void Global2::abrirFicheros() {
     errorLog_ = std::fopen(rutaErrorLog_.c_str(), "w");
+    logAbierto_ = errorLog_ != nullptr;
     if (!errorLog_)
         notas_.push_back("envolvente: aviso: no se puede abrir Error.log (" + rutaErrorLog_ +
                          "): " + motivo(errno) + "; ni las notas ni el veredicto quedan en \xE9l");
@@ -102,30 +110,52 @@ void Global2::anotarTipoEdificio(const LeerBDL& bdl) {
                      "no se escriben Error.log ni el fichero de resultados y " + kSinVeredicto);
 }
 
+void Global2::escribirLog(const char* texto) {
+    std::fputs(texto, errorLog_);
+    if (copiarLog_) textoLog_ += texto;
+}
+
 void Global2::anotar(bool condicion, const std::string& mensaje) {
     if (condicion || !esObjeto() || !errorLog_) return;
-    std::fputs(mensaje.c_str(), errorLog_);
-    std::fputc('\n', errorLog_);
+    escribirLog(mensaje.c_str());
+    escribirLog("\n");
 }
 
 void Global2::escribirEnLog(const std::string& texto) {
-    if (esObjeto() && errorLog_) std::fputs(texto.c_str(), errorLog_);
+    if (esObjeto() && errorLog_) escribirLog(texto.c_str());
+}
+
+void Global2::registrar(ResultadoComprobacion&& r) {
+    fallos_.registrarFallo(r.cumple, r.texto, r.lista);
+    registro_.guardar(std::move(r));
+}
+
+void Global2::registrarFallo(bool ok, const std::string& mensaje, int lista) {
+    ResultadoComprobacion r;
+    r.cumple = ok;
+    r.texto = mensaje;
+    r.lista = lista;
+    registrar(std::move(r));
 }
 
 void Global2::escribirVeredicto() {
     if (!activo_) return;
     activo_ = false;
     if (esObjeto()) {
-        fallos_.escribirVeredicto(errorLog_, resultados_);
+        if (resultados_) std::fputs(fallos_.textoResultados().c_str(), resultados_);
         if (errorLog_) {
-            std::fputc('\n', errorLog_);
+            escribirLog(fallos_.veredicto());
+            escribirLog("\n");
             for (std::size_t i = 0; i < sellosTiempo.size(); ++i)
-                std::fprintf(errorLog_, "%g, %s\n", static_cast<double>(sellosTiempo[i]),
-                             i < etiquetasSellos.size() ? etiquetasSellos[i].c_str() : "");
+                escribirLog(formatearSello(sellosTiempo[i], i < etiquetasSellos.size()
+                                                                ? etiquetasSellos[i].c_str()
+                                                                : "")
+                                .c_str());
             float transcurrido =
                 sellosTiempo.empty() ? 0.0f : sellosTiempo.back() - sellosTiempo.front();
-            std::fprintf(errorLog_, "%g, Tiempo de c\xE1lculo del edificio objeto en segundos\n",
-                         static_cast<double>(transcurrido));
+            escribirLog(
+                formatearSello(transcurrido, "Tiempo de c\xE1lculo del edificio objeto en segundos")
+                    .c_str());
         }
     }
     cerrarFicheros();

@@ -8,6 +8,7 @@
 #include "input/ListasFallos.h"
 #include "input/ParametrosCalculo.h"
 #include "input/PilaObjetos.h"
+#include "input/RegistroResultados.h"
 
 class LeerBDL;
 class ValoresPorDefecto;
@@ -31,6 +32,8 @@ public:
     // is opened.
     void leerParametros(const LeerBDL& bdl, const ValoresPorDefecto* defectos,
                         const std::string& rutaResultados);
+    // Whether the calculation parameters were read (the regime is known from then on).
+    bool parametrosLeidos() const { return parametrosLeidos_; }
 
     // --- review of the building (option --revisar): no file is written, findings are kept ---
     void ponerRevision(bool si) { revision_ = si; }
@@ -49,6 +52,11 @@ public:
     void anotar(bool condicion, const std::string& mensaje);
     // Writes text to the error log without a line end (kind "OBJETO" only).
     void escribirEnLog(const std::string& texto);
+    // From now on, everything written to the error log is also kept in memory (for the report).
+    void copiarLog() { copiarLog_ = true; }
+    // What was written to the error log since copiarLog, and whether the log was ever opened.
+    const std::string& textoLog() const { return textoLog_; }
+    bool logAbierto() const { return logAbierto_; }
 
     // --- end of the run ---
     // The normal end (kind "OBJETO"): the verdict to both files, the time stamps and the
@@ -58,10 +66,14 @@ public:
     // the files are closed and no verdict will be written.
     void cerrarSinVeredicto(const std::string& mensaje);
 
-    // --- failure lists ---
-    void registrarFallo(bool ok, const std::string& mensaje, int lista) {
-        fallos_.registrarFallo(ok, mensaje, lista);
-    }
+    // --- results and failure lists ---
+    // The result of one check: a failing one joins its failure list; every one is kept when
+    // the results are being kept (resultados().activar()).
+    void registrar(ResultadoComprobacion&& r);
+    // A result made of nothing but its verdict, text and list.
+    void registrarFallo(bool ok, const std::string& mensaje, int lista);
+    RegistroResultados& resultados() { return registro_; }
+    const RegistroResultados& resultados() const { return registro_; }
     const std::vector<std::string>& fallos(int lista) const { return fallos_.fallos(lista); }
     bool fallido() const { return fallos_.fallido(); }
     const ListasFallos& listasFallos() const { return fallos_; }
@@ -86,6 +98,8 @@ public:
 private:
     void cerrarFicheros();
     void abrirFicheros();
+    // Every write to the error log goes through here (the text up to its first zero byte).
+    void escribirLog(const char* texto);
     void anotarTipoEdificio(const LeerBDL& bdl);
     // Closes a file; a write that failed on the way is noted.
     void cerrar(std::FILE*& f, const std::string& fichero, const char* consecuencia);
@@ -99,7 +113,11 @@ private:
     std::FILE* errorLog_ = nullptr;
     std::FILE* resultados_ = nullptr;
     ListasFallos fallos_;
+    RegistroResultados registro_;
     FuncionesUsuario funciones_;
+    bool parametrosLeidos_ = false;
+    bool copiarLog_ = false, logAbierto_ = false;
+    std::string textoLog_;
 };
 
 // The hub of the current run, set by the run driver.

@@ -18,13 +18,16 @@ void ListasFallos::registrarFallo(bool ok, const std::string& mensaje, int lista
         fallos_[lista].push_back(mensaje);
 }
 
-void ListasFallos::escribirVeredicto(std::FILE* errorLog, std::FILE* resultados) const {
-    const char* veredicto = fallido_ ? "NO CUMPLE" : "CUMPLE";
-    if (errorLog) std::fputs(veredicto, errorLog);
-    if (!resultados) return;
+std::string ListasFallos::textoResultados() const {
+    std::string texto;
     if (fallido_)
         for (int l = 0; l < kNumListas; ++l)
-            for (const std::string& m : fallos_[l])
-                std::fprintf(resultados, "%s, %s\n", m.c_str(), kEtiquetas[l]);
-    std::fputs(veredicto, resultados);
+            for (const std::string& m : fallos_[l]) {
+                texto += m.c_str(); // as printf's "%s" writes it
+                texto += ", ";
+                texto += kEtiquetas[l];
+                texto += '\n';
+            }
+    texto += veredicto();
+    return texto;
 }

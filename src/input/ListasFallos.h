@@ -1,5 +1,4 @@
 #pragma once
-#include <cstdio>
 #include <string>
 #include <unordered_set>
 #include <vector>
@@ -19,10 +18,11 @@ public:
     const std::vector<std::string>& fallos(int lista) const { return fallos_[lista]; }
     bool fallido() const { return fallido_; }
 
-    // The verdict: "NO CUMPLE" to the error log and, to the results file, one line per failure
-    // (message, ", ", label) and "NO CUMPLE"; else "CUMPLE" to both. No line end after it.
-    // Either file may be null.
-    void escribirVeredicto(std::FILE* errorLog, std::FILE* resultados) const;
+    // The verdict word: "NO CUMPLE" once some failure was recorded, else "CUMPLE".
+    const char* veredicto() const { return fallido_ ? "NO CUMPLE" : "CUMPLE"; }
+    // The text of the results file: for a failing building one line per failure (message,
+    // ", ", label; list 0 first) and "NO CUMPLE", else "CUMPLE". No line end after the verdict.
+    std::string textoResultados() const;
 
 private:
     bool fallido_ = false;

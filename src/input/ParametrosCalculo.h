@@ -47,6 +47,9 @@ struct ParametrosCalculo {
     float higrometriaG = kNoDado;
     float higrometriaN = kNoDado;
     float claseHigrometria = kNoDado;
+    // How the building states its hygrometry: "humedad", "produccion", "clase" or "defecto"
+    // (class 5, nothing stated).
+    std::string origenHigrometria = "defecto";
     int mesesCalefaccion[12] = {};
     int mesesRefrigeracion[12] = {};
     std::vector<float> calefaccionHoraria;

@@ -72,11 +72,14 @@ int Arranque::ejecutar(const std::string& linea, const std::string& ejecutable,
     TPrincipal principal(ejecutable);
     if (opciones.silencioso) principal.ocultarProgreso();
     principal.ponerClimasLeidos(opciones.climas);
-    // The report (opciones.informe) joins the run here.
     principal.ponerRevision(opciones.revisar);
+    // A review writes no file, so no report either.
+    if (!opciones.informe.empty() && !opciones.revisar)
+        principal.ponerInforme(opciones.informe, linea);
     principal.PonerArgumentos(args[0], args[1], args[2], args[3], args[4], args[5]);
     // A fatal error is reported here: its message on standard error and at the end of the error
-    // log, the files closed without a verdict. Any other failure is reported the same way.
+    // log, the files closed without a verdict, and the report when one was asked for. Any other
+    // failure is reported the same way.
     std::optional<ErrorFatal> error;
     try {
         principal.Calcular();
@@ -97,7 +100,7 @@ int Arranque::ejecutar(const std::string& linea, const std::string& ejecutable,
     } catch (...) {
         error = ErrorFatal("Error");
     }
-    principal.liberar(error->mensaje());
+    principal.terminarConError(error->mensaje());
     informar(principal, &*error);
     return ErrorFatal::kCodigoSalida;
 }

@@ -1,6 +1,9 @@
 #include "shell/TPrincipal.h"
 
 #include <cstdio>
+#include <ctime>
+#include <exception>
+#include <filesystem>
 #include <sys/stat.h>
 
 #include "base/Directorios.h"
@@ -11,6 +14,7 @@
 #include "climate/Excitacion.h"
 #include "climate/Meteo.h"
 #include "compliance/ComprobarRequisitos.h"
+#include "compliance/DatosComprobacion.h"
 #include "input/Global2.h"
 #include "input/LeerBDL.h"
 #include "input/ListaSchedule.h"
@@ -18,6 +22,7 @@
 #include "input/RevisionClaves.h"
 #include "input/ValoresPorDefecto.h"
 #include "shell/Consola.h"
+#include "shell/SalidaTexto.h"
 
 namespace {
 constexpr int kEtapas = 8;
@@ -45,6 +50,7 @@ void TPrincipal::PonerArgumentos(const std::string& bdl, const std::string& clim
     FicheroResultados = resultados;
     FicheroLimites = limites;
     FicheroDefectos = defectos;
+    parametros_ = {bdl, clima, zona, resultados, limites, defectos};
 }
 
 // Console progress: caption, label and a bar redrawn in place on standard error.
@@ -63,6 +69,7 @@ void TPrincipal::avanzar(int etapa, const char* texto) {
 }
 
 void TPrincipal::Calcular() {
+    etapa("lectura");
     registrarDirectorios(); // 1-4
     comprobarEntradas();    // 5
     if (revisar_) {
@@ -70,11 +77,17 @@ void TPrincipal::Calcular() {
         destruir();
         return;
     }
-    leerEntradas();        // 6-9
-    construirEdificio();   // 10-12
-    leerClima();           // 13-14
+    leerEntradas(); // 6-9
+    etapa("edificio");
+    construirEdificio(); // 10-12
+    etapa("clima");
+    leerClima(); // 13-14
+    etapa("comprobacion");
     comprobarRequisitos(); // 15
-    escribirVeredicto();   // 16: the verdict, then the objects are destroyed
+    etapa("veredicto");
+    escribirVeredicto(); // 16: the verdict (and the report), then the objects are destroyed
+    etapa(nullptr);
+    if (!carpetaInforme_.empty()) escribirInforme(false, "");
     destruir();
 }
 
@@ -92,6 +105,11 @@ void TPrincipal::registrarDirectorios() {
     global_ = std::make_unique<Global2>(rutaErrorLog);
     gGlobal2 = global_.get();
     global_->ponerModo("DEMANDA");
+    if (!carpetaInforme_.empty()) {
+        global_->resultados().activar();
+        global_->copiarLog();
+        datos_ = std::make_unique<DatosComprobacion>();
+    }
     avanzar(1, "Lectura de datos...");
 }
 
@@ -147,13 +165,15 @@ void TPrincipal::leerClima() {
         HRe_[m] = meteo_->humedadMensual[m];
         Ti_[m] = 20.0f;
         HRi_[m] = 75.0f;
+        HRiEntregada_[m] = HRi_[m];
     }
+    climaLeido_ = true;
 }
 
 void TPrincipal::comprobarRequisitos() {
     avanzar(6, "Comprobaci\xF3n de requerimientos minimos...");
     ComprobarRequisitos(*edificio_, Te_, meteo_->temperaturaAnual, Ti_, HRe_, HRi_, ZonaClimatica,
-                        FicheroLimites);
+                        FicheroLimites, datos_.get());
 }
 
 void TPrincipal::escribirVeredicto() {
@@ -231,4 +251,75 @@ void TPrincipal::liberar(const std::string& mensaje) {
     directorios_ = nullptr;
     if (visible_ && !label_.empty()) std::fputc('\n', stderr);
     label_.clear();
+}
+
+void TPrincipal::ponerInforme(const std::string& carpeta, const std::string& argumentos) {
+    carpetaInforme_ = carpeta;
+    argumentosInforme_ = argumentos;
+    // A report left by an earlier run must not pass for this one's if this one never gets to
+    // write its own (a crash, a killed batch child).
+    std::error_code ec;
+    for (const char* f : {"informe.json", "informe.html"})
+        std::filesystem::remove(std::filesystem::path(carpeta) / f, ec);
+    inicio_ = inicioEtapa_ = Reloj::now();
+    const std::time_t ahora = std::time(nullptr);
+    std::tm utc{};
+    char texto[32];
+    if (gmtime_r(&ahora, &utc) && std::strftime(texto, sizeof texto, "%Y-%m-%dT%H:%M:%SZ", &utc))
+        fechaInicio_ = texto;
+}
+
+void TPrincipal::etapa(const char* nombre) {
+    if (carpetaInforme_.empty()) return;
+    const Reloj::time_point ahora = Reloj::now();
+    if (!etapaActual_.empty())
+        etapas_.push_back(
+            {etapaActual_, std::chrono::duration<double>(ahora - inicioEtapa_).count()});
+    etapaActual_ = nombre ? nombre : "";
+    inicioEtapa_ = ahora;
+}
+
+void TPrincipal::terminarConError(const std::string& mensaje) {
+    if (global_) global_->cerrarSinVeredicto(mensaje);
+    if (!carpetaInforme_.empty()) {
+        const std::string enCurso = etapaActual_;
+        etapa(nullptr);
+        etapaActual_ = enCurso;
+        escribirInforme(true, mensaje);
+    }
+    liberar();
+}
+
+// The report of the run as far as it got. A report that cannot be written is said on standard
+// error; it changes nothing of the run itself.
+void TPrincipal::escribirInforme(bool conError, const std::string& mensaje) {
+    FuentesInforme f;
+    f.argumentos = argumentosInforme_;
+    f.parametros = parametros_;
+    f.inicio = fechaInicio_;
+    f.etapas = etapas_;
+    f.total = std::chrono::duration<double>(Reloj::now() - inicio_).count();
+    f.codigoSalida = conError ? ErrorFatal::kCodigoSalida : 0;
+    f.conError = conError;
+    f.mensajeError = mensaje;
+    f.etapaError = conError ? etapaActual_ : "";
+    f.global = global_.get();
+    f.defectos = defectos_.get();
+    f.edificio = edificio_.get();
+    f.excitacion = excitacion_.get();
+    f.datos = datos_.get();
+    if (climaLeido_) {
+        f.meteo = meteo_.get();
+        f.Te = Te_;
+        f.HRe = HRe_;
+        f.Ti = Ti_;
+        f.HRi = HRiEntregada_;
+    }
+    std::string motivo;
+    try {
+        if (Informe::escribir(carpetaInforme_, Informe::texto(f), motivo)) return;
+    } catch (const std::exception& e) {
+        motivo = e.what();
+    }
+    SalidaTexto::escribir(stderr, "envolvente: informe: " + SalidaTexto::comoUtf8(motivo) + "\n");
 }

@@ -1,7 +1,10 @@
 #pragma once
+#include <chrono>
 #include <memory>
 #include <string>
 #include <vector>
+
+#include "report/Informe.h"
 
 #include "input/Avisos.h"
 #include "input/PilaObjetos.h"
@@ -15,6 +18,7 @@ class Excitacion;
 class ListaSchedule;
 class Edificio;
 class Meteo;
+struct DatosComprobacion;
 class RevisionClaves;
 
 // The run's progress display and its run driver. On a terminal it shows a caption, a label and a
@@ -50,6 +54,15 @@ public:
     // error log.
     void liberar(const std::string& mensaje = "");
 
+    // Asks for the run's report, DIR/informe.json and DIR/informe.html (argumentos: the raw
+    // argument string). The run then keeps its results and times, and writes the report after
+    // the verdict, or after a fatal error with terminarConError.
+    void ponerInforme(const std::string& carpeta, const std::string& argumentos);
+    // The end of a failed run: the message ends the error log, the files are closed without a
+    // verdict, the report (when asked for) is written with the error and what was reached, and
+    // everything is released.
+    void terminarConError(const std::string& mensaje);
+
     std::string FicheroBDL, FicheroClima, ZonaClimatica, FicheroResultados, FicheroLimites,
         FicheroDefectos = "defectos.inp";
     int Ticks = 0;
@@ -68,6 +81,9 @@ private:
     void recogerDelHub();
 
     void avanzar(int etapa, const char* texto);
+    // Report: the stage that starts (null: the last one ends) and the writing of the report.
+    void etapa(const char* nombre);
+    void escribirInforme(bool conError, const std::string& mensaje);
 
     std::string ejecutable_;
     Directorios* directorios_ = nullptr;
@@ -90,4 +106,15 @@ private:
     // Monthly exterior temperature and humidity of the climate, interior temperature and
     // humidity (the check overwrites the interior humidities).
     float Te_[12] = {}, HRe_[12] = {}, Ti_[12] = {}, HRi_[12] = {};
+
+    // --- the report ---
+    using Reloj = std::chrono::steady_clock;
+    std::string carpetaInforme_, argumentosInforme_;
+    std::vector<std::string> parametros_; // the six run arguments as given
+    std::unique_ptr<DatosComprobacion> datos_;
+    Reloj::time_point inicio_, inicioEtapa_;
+    std::string fechaInicio_, etapaActual_;
+    std::vector<EtapaInforme> etapas_;
+    bool climaLeido_ = false;
+    float HRiEntregada_[12] = {}; // the interior humidities handed to the check
 };

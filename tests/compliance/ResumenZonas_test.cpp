@@ -113,6 +113,19 @@ TEST_F(ResumenZonasTest, UPonderadaPorEncimaDeSuMaximoDejaLasClasesComoEstan) {
                             "1.60 W/m2K",
                             "Porcentaje de ventanas proyecto vidrio monol\xEDtico: 15% M\xE1ximo "
                             "permitido: 12%"}));
+    // What the report shows is what was written: the lines, the failing classes with their
+    // texts, the weighted rule applied but not re-rating the windows.
+    const ResumenZonas::Resumen& s = r.resumen();
+    std::string lineas;
+    for (const std::string& l : s.lineas) lineas += l + "\n";
+    EXPECT_EQ(lineas, log());
+    EXPECT_EQ(s.muros.texto, fallos()[0]);
+    EXPECT_EQ(s.vidrios[0].texto, fallos()[1]);
+    EXPECT_FALSE(s.vidrios[0].cumple);
+    EXPECT_TRUE(s.vidrios[2].cumple);
+    EXPECT_FALSE(s.vidrios[1].presente);
+    EXPECT_TRUE(s.aplicada && !s.reclasificado && !s.dentroDeLimites);
+    EXPECT_FLOAT_EQ(s.areaEnvolvente, 130.0f);
 }
 
 TEST_F(ResumenZonasTest, LucernariosPuertasYHuecosHaciaAbajo) {

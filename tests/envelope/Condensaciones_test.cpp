@@ -1,5 +1,7 @@
 #include "envelope/Condensaciones.h"
 
+#include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
 
 #include "comun/Entorno.h"
@@ -88,18 +90,22 @@ TEST_F(CondensacionesTest, PuentesTermicosSeListanUnaVezPorTipoYNuncaLaFilaDeCie
     EXPECT_EQ(lista(4), std::vector<std::string>{"\"PILLAR\": fRsi = 0.50 fRsi_minimo = 0.64"});
 }
 
-TEST_F(CondensacionesTest, Intersticial) {
-    struct Caso {
-        const char* que;
-        std::vector<Capa> capas;
-        Clima clima;
-        bool condensa;
-    };
+namespace {
+
+// Layer stacks under a climate, and whether the interstitial check finds them condensing.
+struct CasoIntersticial {
+    const char* que;
+    std::vector<Capa> capas;
+    Clima clima;
+    bool condensa;
+};
+
+std::vector<CasoIntersticial> casosIntersticiales() {
     std::vector<Capa> interiorEstanca = hojaEstanca();
     std::swap(interiorEstanca[0].vapor, interiorEstanca[2].vapor);
     std::vector<Capa> sinAislante = hojaEstanca();
     sinAislante[1] = capa(0.5f, 0.2f, 0.1f);
-    const Caso casos[] = {
+    return {
         // Te = 0, 80 %: at the skin/wool interface T = 20 * 0.06 / 2.74 = 0.44 degC, psat 630 Pa,
         // while the vapour line gives 488 + (1636 - 488) * 10/10.2 = 1613 Pa: a plane fed by
         // (1636 - 630)/0.2 and drained by (630 - 488)/10 all year; the skin (S = 0) fails.
@@ -130,7 +136,13 @@ TEST_F(CondensacionesTest, Intersticial) {
         // Vapour profile undefined: free.
         {"sin vapor", {capa(0.02f, 1.0f, 0), capa(0.1f, 0.04f, 0)}, Clima(0, 80, 90), false},
     };
-    for (const Caso& c : casos) {
+}
+
+} // namespace
+
+TEST_F(CondensacionesTest, Intersticial) {
+    const std::vector<CasoIntersticial> casos = casosIntersticiales();
+    for (const CasoIntersticial& c : casos) {
         const Clima& k = c.clima;
         EXPECT_EQ(
             Condensaciones::condensaIntersticial(c.capas, 25.0f, 7.7f, k.Te, k.Ti, k.HRe, k.HRi),
@@ -157,4 +169,43 @@ TEST_F(CondensacionesTest, IntersticialUsaLasPeliculasDelFicheroDeDefectos) {
     Condensaciones::intersticial(muro, 0.64f, 7.7f, 7.7f, c.Te, c.Ti, c.HRe, c.HRi);
     EXPECT_TRUE(lista(1).empty()); // fRsi = 0.875 passes
     EXPECT_EQ(lista(2), std::vector<std::string>{"\"FACHADA\""});
+}
+
+// The profile the report draws is the check's own computation: the same verdict, one value per
+// interface and month, the temperature falling across the films, and the vapour pressure never
+// above saturation inside the stack once the planes are held at it.
+TEST_F(CondensacionesTest, PerfilIntersticialEsElDeLaComprobacion) {
+    for (const CasoIntersticial& c : casosIntersticiales()) {
+        const Clima& k = c.clima;
+        const PerfilIntersticial p =
+            Condensaciones::perfilIntersticial(c.capas, 25.0f, 7.7f, k.Te, k.Ti, k.HRe, k.HRi);
+        EXPECT_EQ(p.condensa, c.condensa) << c.que;
+        if (!p.definido) continue;
+        const std::size_t n = p.x.size();
+        ASSERT_GE(n, 2u) << c.que;
+        EXPECT_EQ(p.capa.back(), -1) << c.que;
+        for (int m = 0; m < 12; ++m) {
+            ASSERT_EQ(p.temperatura[m].size(), n);
+            ASSERT_EQ(p.p[m].size(), n);
+            // Both faces lie between the air temperatures, the outer one nearer the outside.
+            const double lo = std::min(k.Te[m], k.Ti[m]), hi = std::max(k.Te[m], k.Ti[m]);
+            for (double t : {p.temperatura[m].front(), p.temperatura[m].back()})
+                EXPECT_TRUE(t >= lo && t <= hi) << c.que << " mes " << m;
+            EXPECT_LE(std::fabs(p.temperatura[m].front() - k.Te[m]),
+                      std::fabs(p.temperatura[m].back() - k.Te[m]))
+                << c.que;
+            for (std::size_t j = 1; j + 1 < n; ++j)
+                EXPECT_LE(p.p[m][j], p.psat[m][j] + 1e-9) << c.que << " mes " << m;
+        }
+    }
+    // The sheltered skin: sub-layers of 0.02, 0.1 and 0.0125 m, the plane between skin and wool.
+    Clima k(0, 80, 70);
+    const PerfilIntersticial p =
+        Condensaciones::perfilIntersticial(hojaEstanca(), 25.0f, 7.7f, k.Te, k.Ti, k.HRe, k.HRi);
+    ASSERT_EQ(p.x.size(), 4u);
+    EXPECT_NEAR(p.x[3], 0.1325, 1e-7);
+    EXPECT_EQ(p.capa, std::vector<int>({0, 1, 2, -1}));
+    EXPECT_EQ(p.plano, std::vector<char>({0, 1, 0, 0}));
+    EXPECT_NEAR(p.temperatura[0][1], 20.0 * 0.06 / 2.74, 0.01);
+    EXPECT_GT(p.tasas[0][1], 0.0);
 }

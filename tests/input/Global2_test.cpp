@@ -50,4 +50,49 @@ TEST_F(Vida, SoloElEdificioObjetoEscribeSusFicheros) {
               objeto.first + objeto.second);
 }
 
+// Kept for a report: every result in order, stamped with the space whose loop made it, and a
+// copy of the error log byte for byte; a hub that is not asked keeps nothing.
+TEST_F(Vida, ResultadosGuardadosYCopiaDelLog) {
+    for (bool guardar : {false, true}) {
+        ::testing::internal::CaptureStderr();
+        Global2 g(dir.fichero("E.log"));
+        if (guardar) {
+            g.resultados().activar();
+            g.copiarLog();
+        }
+        g.leerParametros(*LeerBDL::desdeTexto("\nLONGITUD-DE-REFERENCIA = 70\n"), gDefectos,
+                         dir.fichero("R.txt"));
+        g.resultados().ponerEspacio(3);
+        ResultadoComprobacion r;
+        r.tipo = TipoComprobacion::Permeabilidad;
+        r.valor = 50.0f;
+        r.limite = 27.0f;
+        r.cumple = false;
+        r.lista = 3;
+        r.texto = "\"V1\": Permeabilidad = 50.00 Permeabilidad_limite = 27.00";
+        g.registrar(std::move(r));
+        g.resultados().ponerEspacio(-1);
+        g.registrarFallo(true, "nada", 0);
+        g.anotar(false, "UMUROS = ( 0.70 )");
+        g.escribirVeredicto();
+        ::testing::internal::GetCapturedStderr();
+        const auto& guardados = g.resultados().resultados();
+        EXPECT_TRUE(g.fallido());
+        EXPECT_EQ(g.fallos(3).size(), 1u);
+        if (!guardar) {
+            EXPECT_TRUE(guardados.empty());
+            EXPECT_EQ(g.textoLog(), "");
+            continue;
+        }
+        ASSERT_EQ(guardados.size(), 2u);
+        EXPECT_EQ(std::make_pair(guardados[0].espacio, guardados[1].espacio),
+                  std::make_pair(3, -1));
+        EXPECT_EQ(guardados[0].texto, g.fallos(3)[0]);
+        EXPECT_TRUE(g.logAbierto());
+        EXPECT_EQ(g.textoLog(), leerFichero(dir.fichero("E.log")));
+        EXPECT_EQ(g.textoLog().substr(0, 20), "$\nUMUROS = ( 0.70 )\n");
+        EXPECT_EQ(g.listasFallos().textoResultados(), leerFichero(dir.fichero("R.txt")));
+    }
+}
+
 } // namespace

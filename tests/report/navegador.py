@@ -158,6 +158,12 @@ def comprobar_pagina(dom, informe, fallos):
             fallos.append("no se ve el error fatal %r" % e["textoError"])
 
 
+def referido(informe, coleccion, indice):
+    """The shared record an element refers to by its position, or None."""
+    lista = informe.get(coleccion) or []
+    return lista[indice] if isinstance(indice, int) and 0 <= indice < len(lista) else None
+
+
 def comprobar_detalles(dom, informe, fallos):
     for i, e in enumerate(informe["elementos"][:FILAS_POR_PAGINA]):
         d = dom.buscar("details", id="el-%d" % i)
@@ -167,10 +173,10 @@ def comprobar_detalles(dom, informe, fallos):
         d = d[0]
         if "open" not in d.atributos:
             fallos.append("el detalle del elemento %d no se desplegó" % i)
-        con = e.get("construccion")
+        con = referido(informe, "construcciones", e.get("construccion"))
         if con and con["capas"] and not d.buscar("svg", clase="seccion"):
             fallos.append("falta la sección de capas del elemento %d" % i)
-        g = (e.get("condensacion") or {}).get("intersticial")
+        g = referido(informe, "perfilesIntersticiales", (e.get("condensacion") or {}).get("intersticial"))
         if g:
             glaser = d.buscar("svg", clase="glaser")
             if not glaser:

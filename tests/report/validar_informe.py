@@ -38,7 +38,9 @@ class Comprobador:
     def __init__(self, doc):
         self.doc = doc
         self.problemas = []
-        self.n = {k: len(doc.get(k) or []) for k in ("plantas", "espacios", "elementos")}
+        self.n = {k: len(doc.get(k) or []) for k in ("plantas", "espacios", "elementos", "construcciones",
+                                                    "perfilesIntersticiales")}
+        self.construccion_de_perfil = {}
 
     def falla(self, donde, texto):
         self.problemas.append("%s: %s" % (ruta(donde), texto))
@@ -53,7 +55,7 @@ class Comprobador:
 
     def espacios(self):
         for i, s in enumerate(self.doc["espacios"]):
-            self.indice(["espacios", i, "planta"], s["planta"], "plantas")
+            self.indice(["espacios", i, "planta"], s["planta"], "plantas", nulo=True)
 
     def elemento(self, i, e):
         d = ["elementos", i]
@@ -74,12 +76,27 @@ class Comprobador:
             self.falla(d + ["motivoSinComprobar"], "un elemento sin comprobar necesita su motivo")
         if (e["uImpreso"] is None) != (e["limite"] is None):
             self.falla(d + ["limite"], "uImpreso y limite van juntos")
-        capas = len(e["construccion"]["capas"]) if e["construccion"] else 0
+        con = self.referido(d + ["construccion"], e["construccion"], "construcciones")
+        capas = len(con["capas"]) if con else 0
         if e["terreno"] is not None:
             self.indice_capa(d + ["terreno", "aislamientoPerimetral", "capa"],
                              e["terreno"]["aislamientoPerimetral"]["capa"], capas)
-        if e["condensacion"] and e["condensacion"]["intersticial"]:
-            self.intersticial(d + ["condensacion", "intersticial"], e["condensacion"]["intersticial"], capas)
+        if e["condensacion"]:
+            p = e["condensacion"]["intersticial"]
+            g = self.referido(d + ["condensacion", "intersticial"], p, "perfilesIntersticiales")
+            if g is not None:
+                if con is None:
+                    self.falla(d + ["condensacion", "intersticial"], "un perfil intersticial sin composición")
+                elif self.construccion_de_perfil.setdefault(p, e["construccion"]) != e["construccion"]:
+                    self.falla(d + ["condensacion", "intersticial"], "el perfil %d es de otra composición" % p)
+                self.intersticial(d + ["condensacion", "intersticial"], g, capas)
+
+    def referido(self, donde, valor, coleccion):
+        """The record a reference points to, or None."""
+        self.indice(donde, valor, coleccion, nulo=True)
+        if valor is None or not 0 <= valor < self.n[coleccion]:
+            return None
+        return self.doc[coleccion][valor]
 
     def indice_capa(self, donde, valor, capas):
         if valor is not None and not 0 <= valor < capas:
