@@ -236,24 +236,6 @@ Meteo::Meteo() {
 
 Meteo::~Meteo() = default;
 
-void Meteo::tomarLectura(const Meteo& o) {
-    latitud = o.latitud;
-    longitud = o.longitud;
-    zonaHoraria = o.zonaHoraria;
-    mesRegistro = o.mesRegistro;
-    diaRegistro = o.diaRegistro;
-    horaRegistro = o.horaRegistro;
-    horasLeidas = o.horasLeidas;
-    temperatura = o.temperatura;
-    humedad = o.humedad;
-    radiacionDirecta = o.radiacionDirecta;
-    radiacionDifusa = o.radiacionDifusa;
-    cenit = o.cenit;
-    azimut = o.azimut;
-    velocidadViento = o.velocidadViento;
-    direccionViento = o.direccionViento;
-}
-
 void Meteo::leerClima(const std::string& fichero) {
     std::string::size_type punto = fichero.rfind('.');
     if (punto != std::string::npos && fichero.compare(punto, std::string::npos, ".bin") == 0)

@@ -19,9 +19,6 @@ public:
     // Reads the climate file: the DOE-2 packed binary format for a name ending exactly in ".bin",
     // the text format otherwise.
     void leerClima(const std::string& fichero);
-    // Takes what another climate object read from its file (site data and hourly series), as if
-    // this one had read the same file: a climate read once serves many runs.
-    void tomarLectura(const Meteo& leido);
     // Monthly mean temperature and relative humidity, annual mean temperature.
     void valoresMensuales();
 

@@ -47,7 +47,12 @@ ClimasLeidos leerClimasCompartidos(const std::vector<Diseno>& disenos) {
         struct stat st;
         if (::stat(ruta.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
         auto meteo = std::make_shared<Meteo>();
-        meteo->leerClima(ruta);
+        try {
+            meteo->leerClima(ruta);
+        } catch (const ErrorFatal&) {
+            continue; // a climate that cannot be read is each design's own fatal error
+        }
+        meteo->valoresMensuales();
         climas.emplace(ruta, std::move(meteo));
     }
     return climas;
@@ -100,8 +105,8 @@ int LineaOrdenes::ejecutarLote(const Opciones& op, const std::string& ejecutable
         ol.limiteSegundos = op.limiteSegundos;
         ol.progreso = !op.ejecucion.silencioso && isatty(fileno(stderr));
         ol.nombreResumen = nombreResumen(op.parte, op.partes);
-        // The climate files that the designs share are read here, once, before the children
-        // are forked: each child inherits the readings and takes its own from them.
+        // The climate files that the designs share are read here, once, before the workers
+        // are forked: every run of every worker uses these readings in place.
         const ClimasLeidos climas = leerClimasCompartidos(disenos);
         OpcionesEjecucion ejecucion = op.ejecucion;
         ejecucion.climas = &climas;

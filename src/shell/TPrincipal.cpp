@@ -153,16 +153,20 @@ void TPrincipal::construirEdificio() {
 // Monthly climate values, and the interior conditions: 20 degC and 75 % every month.
 void TPrincipal::leerClima() {
     avanzar(5, "Clima...");
-    meteo_ = std::make_unique<Meteo>();
+    // A climate a batch read beforehand is used in place: its hours are never copied.
     auto leido = climas_ ? climas_->find(FicheroClima) : ClimasLeidos::const_iterator();
-    if (climas_ && leido != climas_->end())
-        meteo_->tomarLectura(*leido->second);
-    else
+    if (climas_ && leido != climas_->end()) {
+        meteoCompartido_ = leido->second;
+        clima_ = meteoCompartido_.get();
+    } else {
+        meteo_ = std::make_unique<Meteo>();
         meteo_->leerClima(FicheroClima);
-    meteo_->valoresMensuales();
+        meteo_->valoresMensuales();
+        clima_ = meteo_.get();
+    }
     for (int m = 0; m < 12; ++m) {
-        Te_[m] = meteo_->temperaturaMensual[m];
-        HRe_[m] = meteo_->humedadMensual[m];
+        Te_[m] = clima_->temperaturaMensual[m];
+        HRe_[m] = clima_->humedadMensual[m];
         Ti_[m] = 20.0f;
         HRi_[m] = 75.0f;
         HRiEntregada_[m] = HRi_[m];
@@ -172,7 +176,7 @@ void TPrincipal::leerClima() {
 
 void TPrincipal::comprobarRequisitos() {
     avanzar(6, "Comprobaci\xF3n de requerimientos minimos...");
-    ComprobarRequisitos(*edificio_, Te_, meteo_->temperaturaAnual, Ti_, HRe_, HRi_, ZonaClimatica,
+    ComprobarRequisitos(*edificio_, Te_, clima_->temperaturaAnual, Ti_, HRe_, HRi_, ZonaClimatica,
                         FicheroLimites, datos_.get());
 }
 
@@ -210,6 +214,8 @@ void TPrincipal::recogerDelHub() {
 // The objects in their order of destruction; the run pointers are cleared with them.
 void TPrincipal::destruir() {
     meteo_.reset();
+    meteoCompartido_.reset();
+    clima_ = nullptr;
     edificio_.reset();
     gEdificio = nullptr;
     defectos_.reset();
@@ -234,6 +240,8 @@ void TPrincipal::liberar(const std::string& mensaje) {
     if (global_) global_->cerrarSinVeredicto(mensaje);
     recogerDelHub();
     meteo_.reset();
+    meteoCompartido_.reset();
+    clima_ = nullptr;
     edificio_.reset();
     schedules_.reset();
     excitacion_.reset();
@@ -257,7 +265,7 @@ void TPrincipal::ponerInforme(const std::string& carpeta, const std::string& arg
     carpetaInforme_ = carpeta;
     argumentosInforme_ = argumentos;
     // A report left by an earlier run must not pass for this one's if this one never gets to
-    // write its own (a crash, a killed batch child).
+    // write its own (a crash, a killed batch worker).
     std::error_code ec;
     for (const char* f : {"informe.json", "informe.html"})
         std::filesystem::remove(std::filesystem::path(carpeta) / f, ec);
@@ -309,7 +317,7 @@ void TPrincipal::escribirInforme(bool conError, const std::string& mensaje) {
     f.excitacion = excitacion_.get();
     f.datos = datos_.get();
     if (climaLeido_) {
-        f.meteo = meteo_.get();
+        f.meteo = clima_;
         f.Te = Te_;
         f.HRe = HRe_;
         f.Ti = Ti_;
