@@ -8,7 +8,8 @@ struct Opciones;
 class LineaOrdenes {
 public:
     static int ejecutar(int argc, char** argv);
-    // The designs of a manifest (or one shard of it), each in a child process of its own.
+    // The designs of a manifest (or one shard of it), in worker processes, one design at a time
+    // in each.
     static int ejecutarLote(const Opciones& op, const std::string& ejecutable);
     // Processors this process may run on (its CPU affinity, as a batch scheduler sets it).
     static int nucleos();

@@ -1,13 +1,16 @@
 #include "shell/Lote.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <csignal>
+#include <cstdint>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
+#include <poll.h>
 #include <sstream>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -28,44 +31,82 @@ const char* const kFicherosDelDiseno[] = {"resultados.txt",       "Error.log",
                                           "Particio.dat",         "puentes.dat",
                                           "parametrosVALMOR.log", "salida.txt"};
 
-// The signal state of a batch: SIGCHLD blocked (it is waited for with sigtimedwait) and at its
-// default action, so that ended children stay to be reaped; restored at the end.
+// The signal state of a batch: SIGCHLD at its default action, so that ended workers stay to be
+// reaped, and SIGPIPE ignored, so that an order sent to a worker that has just died is an error
+// to handle rather than the end of the batch; restored at the end.
 class SenalesDelLote {
 public:
     SenalesDelLote() {
-        sigemptyset(&hijos_);
-        sigaddset(&hijos_, SIGCHLD);
-        sigprocmask(SIG_BLOCK, &hijos_, &mascaraPrevia_);
-        struct sigaction porDefecto {};
+        struct sigaction porDefecto {
+        }, ignorar{};
         porDefecto.sa_handler = SIG_DFL;
-        sigaction(SIGCHLD, &porDefecto, &accionPrevia_);
+        ignorar.sa_handler = SIG_IGN;
+        sigaction(SIGCHLD, &porDefecto, &hijosPrevia_);
+        sigaction(SIGPIPE, &ignorar, &tuberiaPrevia_);
     }
-    ~SenalesDelLote() {
-        sigaction(SIGCHLD, &accionPrevia_, nullptr);
-        sigprocmask(SIG_SETMASK, &mascaraPrevia_, nullptr);
-    }
+    ~SenalesDelLote() { restaurar(); }
     SenalesDelLote(const SenalesDelLote&) = delete;
     SenalesDelLote& operator=(const SenalesDelLote&) = delete;
 
-    // In a child: the signal state of the batch's caller.
-    void restaurarEnHijo() const {
-        sigaction(SIGCHLD, &accionPrevia_, nullptr);
-        sigprocmask(SIG_SETMASK, &mascaraPrevia_, nullptr);
-    }
-    void esperar(double segundos) const {
-        timespec t;
-        t.tv_sec = static_cast<time_t>(segundos);
-        t.tv_nsec = static_cast<long>((segundos - static_cast<double>(t.tv_sec)) * 1e9);
-        sigtimedwait(&hijos_, nullptr, &t);
+    // Also in a worker: the signal state of the batch's caller.
+    void restaurar() const {
+        sigaction(SIGCHLD, &hijosPrevia_, nullptr);
+        sigaction(SIGPIPE, &tuberiaPrevia_, nullptr);
     }
 
 private:
-    sigset_t hijos_, mascaraPrevia_;
-    struct sigaction accionPrevia_ {};
+    struct sigaction hijosPrevia_ {
+    }, tuberiaPrevia_{};
 };
 
-// The signal state of the batch that is running, for its children to restore.
+// The signal state of the batch that is running, for its workers to restore.
 const SenalesDelLote* gSenales = nullptr;
+
+// A worker's answer for each design: the run's exit code, and whether the worker ends after it
+// (a worker serves a bounded number of designs, so that whatever a run may leave behind in its
+// process, memory or open files, never piles up).
+struct Respuesta {
+    std::int32_t codigo = 0;
+    std::int32_t retirado = 0;
+};
+constexpr int kDisenosPorTrabajador = 100;
+
+bool escribirTodo(int fd, const void* datos, std::size_t n) {
+    const char* p = static_cast<const char*>(datos);
+    while (n > 0) {
+        const ssize_t k = write(fd, p, n);
+        if (k < 0 && errno == EINTR) continue;
+        if (k <= 0) return false;
+        p += k;
+        n -= static_cast<std::size_t>(k);
+    }
+    return true;
+}
+
+// Reads exactly n bytes; false at end of file or on an error.
+bool leerTodo(int fd, void* datos, std::size_t n) {
+    char* p = static_cast<char*>(datos);
+    while (n > 0) {
+        const ssize_t k = read(fd, p, n);
+        if (k < 0 && errno == EINTR) continue;
+        if (k <= 0) return false;
+        p += k;
+        n -= static_cast<std::size_t>(k);
+    }
+    return true;
+}
+
+void cerrar(int& fd) {
+    if (fd >= 0) close(fd);
+    fd = -1;
+}
+
+// The code of a design whose worker ended: its wait status, or the time limit.
+int codigoDeEstado(int estado, bool agotado) {
+    if (agotado) return Lote::kTiempoAgotado;
+    if (WIFEXITED(estado)) return WEXITSTATUS(estado);
+    return Lote::kSenal + (WIFSIGNALED(estado) ? WTERMSIG(estado) : 0);
+}
 
 std::string campoCsv(const std::string& v) {
     if (v.find_first_of(",\"\r\n") == std::string::npos && (v.empty() || v.front() != ' '))
@@ -110,10 +151,7 @@ Lote::Lote(OpcionesLote opciones, Ejecutor ejecutor)
 }
 
 Lote::~Lote() {
-    for (const Activo& a : activos_) { // only when unwinding from an error
-        kill(a.pid, SIGKILL);
-        waitpid(a.pid, nullptr, 0);
-    }
+    for (Trabajador& t : trabajadores_) despedir(t, true); // only when unwinding from an error
     if (csv_) std::fclose(csv_);
     if (jsonl_) std::fclose(jsonl_);
 }
@@ -131,16 +169,18 @@ std::vector<ResultadoDiseno> Lote::ejecutar(const std::vector<Diseno>& disenos) 
     {
         SenalesDelLote senales;
         gSenales = &senales;
+        trabajadores_.assign(static_cast<std::size_t>(op_.trabajos), Trabajador());
         std::size_t siguiente = 0;
-        while (siguiente < disenos.size() || !activos_.empty()) {
-            while (activos_.size() < static_cast<std::size_t>(op_.trabajos) &&
-                   siguiente < disenos.size())
-                lanzar(siguiente++);
-            if (activos_.empty() || recoger()) continue;
+        while (siguiente < disenos.size() || ocupados() > 0) {
+            for (Trabajador& t : trabajadores_)
+                if (!t.ocupado && siguiente < disenos.size()) encargar(t, siguiente++);
+            if (ocupados() == 0) continue;
             vigilarPlazos();
             esperar();
             mostrarProgreso(false);
         }
+        for (Trabajador& t : trabajadores_) despedir(t, false);
+        trabajadores_.clear();
         gSenales = nullptr;
     }
     mostrarProgreso(true);
@@ -149,79 +189,158 @@ std::vector<ResultadoDiseno> Lote::ejecutar(const std::vector<Diseno>& disenos) 
     return resultados_;
 }
 
-void Lote::lanzar(std::size_t indice) {
+std::size_t Lote::ocupados() const {
+    return static_cast<std::size_t>(std::count_if(trabajadores_.begin(), trabajadores_.end(),
+                                                  [](const Trabajador& t) { return t.ocupado; }));
+}
+
+// Gives a design to a worker, starting one if it has no process; a design that cannot be given
+// (no folder, no process) ends at once as not started.
+void Lote::encargar(Trabajador& t, std::size_t indice) {
     const Diseno& d = (*disenos_)[indice];
     ResultadoDiseno& r = resultados_[indice];
     r.id = d.id;
     r.carpeta = carpetaDe(d);
-    Activo a;
-    a.indice = indice;
-    a.inicio = Reloj::now();
+    const auto inicio = Reloj::now();
     std::error_code ec;
     fs::create_directories(r.carpeta, ec);
-    std::fflush(nullptr); // nothing buffered here is to be written twice by the child
-    a.pid = ec ? -1 : fork();
-    if (a.pid == 0) hijo(d, r.carpeta);
-    if (a.pid < 0) {
-        terminar(a, -1);
+    const std::uint64_t orden = indice;
+    bool encargado = false;
+    // A worker that died between two designs is replaced once.
+    for (int intento = 0; !ec && !encargado && intento < 2; ++intento) {
+        if (!t.pid && !arrancar(t)) break;
+        encargado = escribirTodo(t.ordenes, &orden, sizeof orden);
+        if (!encargado) despedir(t, true);
+    }
+    if (!encargado) {
+        terminar(indice, inicio, kSinArrancar);
         return;
     }
-    activos_.push_back(a);
+    t.ocupado = true;
+    t.indice = indice;
+    t.inicio = inicio;
+    t.agotado = false;
 }
 
-void Lote::hijo(const Diseno& d, const std::string& carpeta) {
-    if (gSenales) gSenales->restaurarEnHijo();
-    int codigo = kSinArrancar;
-    if (chdir(carpeta.c_str()) == 0) {
-        for (const char* f : kFicherosDelDiseno) unlink(f);
-        const int fd = open(kSalida, O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        if (fd >= 0 && dup2(fd, 1) >= 0 && dup2(fd, 2) >= 0) {
-            close(fd);
-            try {
-                codigo = ejecutor_(d, kResultados);
-            } catch (const std::exception& e) {
-                std::fprintf(stderr, "%s\n", e.what());
-                codigo = 3;
-            } catch (...) {
-                codigo = 3;
-            }
+bool Lote::arrancar(Trabajador& t) {
+    int ordenes[2], respuestas[2];
+    if (pipe(ordenes) != 0) return false;
+    if (pipe(respuestas) != 0) {
+        close(ordenes[0]);
+        close(ordenes[1]);
+        return false;
+    }
+    std::fflush(nullptr); // nothing buffered here is to be written twice by the worker
+    const pid_t pid = fork();
+    if (pid == 0) {
+        for (Trabajador& otro : trabajadores_) { // the other workers' pipes are not its own
+            cerrar(otro.ordenes);
+            cerrar(otro.respuestas);
         }
+        close(ordenes[1]);
+        close(respuestas[0]);
+        trabajar(ordenes[0], respuestas[1]);
+    }
+    close(ordenes[0]);
+    close(respuestas[1]);
+    if (pid < 0) {
+        close(ordenes[1]);
+        close(respuestas[0]);
+        return false;
+    }
+    t.pid = pid;
+    t.ordenes = ordenes[1];
+    t.respuestas = respuestas[0];
+    return true;
+}
+
+// The worker's loop: runs each design it is given and answers with the run's exit code, until
+// the batch closes its orders.
+void Lote::trabajar(int ordenes, int respuestas) {
+    if (gSenales) gSenales->restaurar();
+    const int inicial = open(".", O_RDONLY | O_DIRECTORY);
+    const int nulo = open("/dev/null", O_WRONLY);
+    std::uint64_t indice = 0;
+    for (int hechos = 1; leerTodo(ordenes, &indice, sizeof indice) && indice < disenos_->size();
+         ++hechos) {
+        const std::size_t i = static_cast<std::size_t>(indice);
+        Respuesta respuesta;
+        respuesta.codigo = ejecutarEnCarpeta((*disenos_)[i], carpetaDe((*disenos_)[i]));
+        respuesta.retirado = hechos >= kDisenosPorTrabajador;
+        // Back to the batch's folder, and nothing more into this design's salida.txt.
+        if (inicial < 0 || fchdir(inicial) != 0) _exit(kSinArrancar);
+        if (nulo >= 0) {
+            dup2(nulo, 1);
+            dup2(nulo, 2);
+        }
+        if (!escribirTodo(respuestas, &respuesta, sizeof respuesta) || respuesta.retirado) break;
+    }
+    _exit(0);
+}
+
+int Lote::ejecutarEnCarpeta(const Diseno& d, const std::string& carpeta) {
+    if (chdir(carpeta.c_str()) != 0) return kSinArrancar;
+    for (const char* f : kFicherosDelDiseno) unlink(f);
+    const int fd = open(kSalida, O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (fd < 0 || dup2(fd, 1) < 0 || dup2(fd, 2) < 0) {
+        if (fd >= 0) close(fd);
+        return kSinArrancar;
+    }
+    close(fd);
+    int codigo = 3;
+    try {
+        codigo = ejecutor_(d, kResultados);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+    } catch (...) {
     }
     std::fflush(stdout);
     std::fflush(stderr);
-    _exit(codigo & 0xFF);
+    return codigo & 0xFF;
 }
 
-// Reaps the children that have ended; true when there was any.
-bool Lote::recoger() {
-    bool alguno = false;
-    for (std::size_t k = 0; k < activos_.size();) {
-        int estado = 0;
-        const pid_t p = waitpid(activos_[k].pid, &estado, WNOHANG);
-        if (p == 0) {
-            ++k;
-            continue;
-        }
-        const Activo a = activos_[k];
-        activos_.erase(activos_.begin() + static_cast<std::ptrdiff_t>(k));
-        terminar(a, p < 0 ? -1 : estado);
-        alguno = true;
+// What a worker said: the exit code of its design, or its end (a crash, the time limit, or an
+// exit of its own), which ends the design it was running.
+void Lote::atender(Trabajador& t) {
+    Respuesta respuesta;
+    if (leerTodo(t.respuestas, &respuesta, sizeof respuesta)) {
+        t.ocupado = false;
+        // An answer at the time limit: the worker has been killed all the same.
+        if (t.agotado || respuesta.retirado) despedir(t, t.agotado);
+        terminar(t.indice, t.inicio, t.agotado ? kTiempoAgotado : respuesta.codigo);
+        return;
     }
-    return alguno;
+    const bool agotado = t.agotado;
+    const int estado = [&] {
+        int e = 0;
+        cerrar(t.ordenes);
+        cerrar(t.respuestas);
+        return waitpid(t.pid, &e, 0) == t.pid ? e : -1;
+    }();
+    t.pid = 0;
+    if (!t.ocupado) return;
+    t.ocupado = false;
+    terminar(t.indice, t.inicio,
+             estado < 0 && !agotado ? kSinArrancar : codigoDeEstado(estado, agotado));
 }
 
-// Records the end of a design; `estado` is its wait status, -1 when it never ran.
-void Lote::terminar(const Activo& a, int estado) {
-    ResultadoDiseno& r = resultados_[a.indice];
-    r.segundos = std::chrono::duration<double>(Reloj::now() - a.inicio).count();
-    if (estado < 0)
-        r.codigo = kSinArrancar;
-    else if (a.agotado)
-        r.codigo = kTiempoAgotado;
-    else if (WIFEXITED(estado))
-        r.codigo = WEXITSTATUS(estado);
-    else
-        r.codigo = kSenal + (WIFSIGNALED(estado) ? WTERMSIG(estado) : 0);
+// Ends a worker: closing its orders lets it finish; `matar` does not wait for that.
+void Lote::despedir(Trabajador& t, bool matar) {
+    cerrar(t.ordenes);
+    cerrar(t.respuestas);
+    if (t.pid > 0) {
+        if (matar) kill(t.pid, SIGKILL);
+        waitpid(t.pid, nullptr, 0);
+    }
+    t.pid = 0;
+    t.ocupado = false;
+}
+
+// Records the end of a design with its exit code.
+void Lote::terminar(std::size_t indice, Reloj::time_point inicio, int codigo) {
+    ResultadoDiseno& r = resultados_[indice];
+    r.segundos = std::chrono::duration<double>(Reloj::now() - inicio).count();
+    r.codigo = codigo;
     if (r.codigo == 0) leerVeredicto((fs::path(r.carpeta) / kResultados).string(), r);
     ++terminados_;
     if (r.codigo != 0) ++fallidos_;
@@ -232,27 +351,36 @@ void Lote::terminar(const Activo& a, int estado) {
 void Lote::vigilarPlazos() {
     if (op_.limiteSegundos <= 0.0) return;
     const auto ahora = Reloj::now();
-    for (Activo& a : activos_) {
-        if (a.agotado ||
-            std::chrono::duration<double>(ahora - a.inicio).count() < op_.limiteSegundos)
+    for (Trabajador& t : trabajadores_) {
+        if (!t.ocupado || t.agotado ||
+            std::chrono::duration<double>(ahora - t.inicio).count() < op_.limiteSegundos)
             continue;
-        kill(a.pid, SIGKILL);
-        a.agotado = true;
+        kill(t.pid, SIGKILL);
+        t.agotado = true;
     }
 }
 
-// Sleeps until a child ends, the next time limit, or the next redraw of the progress bar.
+// Waits until a worker answers or ends, the next time limit, or the next redraw of the progress
+// bar; then hears every worker that has something to say.
 void Lote::esperar() {
     double espera = op_.progreso ? 0.25 : 1.0;
-    if (op_.limiteSegundos > 0.0) {
-        const auto ahora = Reloj::now();
-        for (const Activo& a : activos_) {
+    std::vector<pollfd> fds;
+    std::vector<Trabajador*> quien;
+    const auto ahora = Reloj::now();
+    for (Trabajador& t : trabajadores_) {
+        if (!t.ocupado) continue;
+        fds.push_back({t.respuestas, POLLIN, 0});
+        quien.push_back(&t);
+        if (op_.limiteSegundos > 0.0 && !t.agotado) {
             const double resta =
-                op_.limiteSegundos - std::chrono::duration<double>(ahora - a.inicio).count();
-            if (!a.agotado) espera = std::min(espera, std::max(resta, 0.001));
+                op_.limiteSegundos - std::chrono::duration<double>(ahora - t.inicio).count();
+            espera = std::min(espera, std::max(resta, 0.001));
         }
     }
-    if (gSenales) gSenales->esperar(espera);
+    const int ms = static_cast<int>(std::ceil(espera * 1000.0));
+    if (poll(fds.data(), fds.size(), ms) <= 0) return;
+    for (std::size_t k = 0; k < fds.size(); ++k)
+        if (fds[k].revents) atender(*quien[k]);
 }
 
 void Lote::leerVeredicto(const std::string& ruta, ResultadoDiseno& r) {

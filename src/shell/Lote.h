@@ -26,13 +26,15 @@ struct OpcionesLote {
     std::string nombreResumen = "resumen"; // DIR/<name>.csv and DIR/<name>.jsonl
 };
 
-// The batch runner. Every design runs in a child process of its own, forked from this one,
-// inside its folder DIR/<id>/ with standard output and error going to DIR/<id>/salida.txt, at
-// most `trabajos` at a time; a fatal error, a crash or a hang of one design stops no other.
+// The batch runner. The designs run in worker processes forked from this one, at most
+// `trabajos` of them, each running one design at a time inside its folder DIR/<id>/ with
+// standard output and error going to DIR/<id>/salida.txt. A worker that crashes or passes the
+// time limit is lost with the design it was running, which is reported as such; the next
+// design gets a new worker, so a fatal error, a crash or a hang of one design stops no other.
 // The summary is written row by row as designs end, and in the manifest's order at the end.
 class Lote {
 public:
-    // Runs one design inside its child process, in its folder; `resultados` is the path of its
+    // Runs one design inside a worker process, in its folder; `resultados` is the path of its
     // results file. Returns the exit code of the run.
     using Ejecutor = std::function<int(const Diseno& diseno, const std::string& resultados)>;
 
@@ -58,19 +60,27 @@ public:
 
 private:
     using Reloj = std::chrono::steady_clock;
-    struct Activo {
-        pid_t pid = 0;
+    // A worker process and the design it is running.
+    struct Trabajador {
+        pid_t pid = 0;        // 0: no process
+        int ordenes = -1;     // write end: the index of each design to run
+        int respuestas = -1;  // read end: the exit code of each run; end of file when it dies
+        bool ocupado = false; // running the design `indice`
         std::size_t indice = 0;
         Reloj::time_point inicio;
-        bool agotado = false;
+        bool agotado = false; // killed at the time limit
     };
 
-    void lanzar(std::size_t indice);
-    [[noreturn]] void hijo(const Diseno& d, const std::string& carpeta);
-    bool recoger();
-    void terminar(const Activo& a, int estado);
+    void encargar(Trabajador& t, std::size_t indice);
+    bool arrancar(Trabajador& t);
+    [[noreturn]] void trabajar(int ordenes, int respuestas);
+    int ejecutarEnCarpeta(const Diseno& d, const std::string& carpeta);
+    void atender(Trabajador& t);
+    void despedir(Trabajador& t, bool matar);
+    void terminar(std::size_t indice, Reloj::time_point inicio, int codigo);
     void vigilarPlazos();
     void esperar();
+    std::size_t ocupados() const;
     void abrirResumen();
     void anotarResumen(const ResultadoDiseno& r);
     void cerrarResumen();
@@ -81,7 +91,7 @@ private:
     Ejecutor ejecutor_;
     const std::vector<Diseno>* disenos_ = nullptr;
     std::vector<ResultadoDiseno> resultados_;
-    std::vector<Activo> activos_;
+    std::vector<Trabajador> trabajadores_;
     std::size_t terminados_ = 0, fallidos_ = 0;
     Reloj::time_point inicio_, ultimoProgreso_;
     std::FILE* csv_ = nullptr;

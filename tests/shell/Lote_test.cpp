@@ -6,6 +6,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <fstream>
+#include <map>
 #include <nlohmann/json.hpp>
 #include <regex>
 #include <stdexcept>
@@ -151,6 +152,35 @@ TEST(Lote, NuncaMasDisenosALaVezQueTrabajos) {
     for (const auto& s : sucesos) maximo = std::max(maximo, aLaVez += s.second);
     EXPECT_LE(maximo, 3);
     EXPECT_GE(maximo, 2);
+}
+
+// A worker serves many designs in turn, each in its own folder, and is replaced after a bounded
+// number of them; what a design leaves in its process (its folder, its output) is not seen by
+// the next one.
+TEST(Lote, CadaTrabajadorSirveVariosDisenosYSeRelevaAlCabo) {
+    DirectorioTemporal dir;
+    OpcionesLote op;
+    op.trabajos = 2;
+    op.directorio = dir.fichero("lote");
+    std::vector<std::pair<std::string, std::string>> ids;
+    for (int i = 0; i < 230; ++i) ids.push_back({"d" + std::to_string(i), "cumple"});
+    Lote lote(op, [](const Diseno& d, const std::string& resultados) {
+        std::ofstream("proceso") << getpid();
+        std::printf("%s", d.id.c_str()); // into this design's salida.txt only
+        const int codigo = sustituto(d, resultados);
+        if (chdir("/") != 0) return 1; // the batch takes its worker back to its own folder
+        return codigo;
+    });
+    const auto r = lote.ejecutar(disenos(ids));
+    EXPECT_EQ(Lote::codigoSalida(r), 0);
+    std::map<std::string, int> porProceso;
+    for (const auto& [id, zona] : ids) {
+        EXPECT_EQ(leerFichero(op.directorio + "/" + id + "/salida.txt"), id);
+        ++porProceso[leerFichero(op.directorio + "/" + id + "/proceso")];
+    }
+    EXPECT_GE(porProceso.size(), 3u); // 230 designs, at most 100 to a worker
+    EXPECT_LE(porProceso.size(), 6u);
+    for (const auto& [pid, n] : porProceso) EXPECT_LE(n, 100) << pid;
 }
 
 TEST(Lote, VeredictoDelFicheroDeResultados) {
