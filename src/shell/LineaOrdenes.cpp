@@ -103,6 +103,7 @@ int LineaOrdenes::ejecutarLote(const Opciones& op, const std::string& ejecutable
         ol.trabajos = op.trabajos > 0 ? op.trabajos : nucleos();
         ol.directorio = op.directorio;
         ol.limiteSegundos = op.limiteSegundos;
+        if (op.procesoPorDiseno) ol.disenosPorTrabajador = 1;
         ol.progreso = !op.ejecucion.silencioso && isatty(fileno(stderr));
         ol.nombreResumen = nombreResumen(op.parte, op.partes);
         // The climate files that the designs share are read here, once, before the workers

@@ -69,7 +69,6 @@ struct Respuesta {
     std::int32_t codigo = 0;
     std::int32_t retirado = 0;
 };
-constexpr int kDisenosPorTrabajador = 100;
 
 bool escribirTodo(int fd, const void* datos, std::size_t n) {
     const char* p = static_cast<const char*>(datos);
@@ -148,6 +147,7 @@ std::FILE* abrir(const std::string& ruta) {
 Lote::Lote(OpcionesLote opciones, Ejecutor ejecutor)
     : op_(std::move(opciones)), ejecutor_(std::move(ejecutor)) {
     if (op_.trabajos < 1) op_.trabajos = 1;
+    if (op_.disenosPorTrabajador < 1) op_.disenosPorTrabajador = 1;
 }
 
 Lote::~Lote() {
@@ -266,7 +266,7 @@ void Lote::trabajar(int ordenes, int respuestas) {
         const std::size_t i = static_cast<std::size_t>(indice);
         Respuesta respuesta;
         respuesta.codigo = ejecutarEnCarpeta((*disenos_)[i], carpetaDe((*disenos_)[i]));
-        respuesta.retirado = hechos >= kDisenosPorTrabajador;
+        respuesta.retirado = hechos >= op_.disenosPorTrabajador;
         // Back to the batch's folder, and nothing more into this design's salida.txt.
         if (inicial < 0 || fchdir(inicial) != 0) _exit(kSinArrancar);
         if (nulo >= 0) {

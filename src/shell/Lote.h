@@ -22,6 +22,8 @@ struct OpcionesLote {
     int trabajos = 1;                      // designs run at the same time
     std::string directorio = "lote";       // DIR
     double limiteSegundos = 300.0;         // a design running longer is killed; 0: no limit
+    int disenosPorTrabajador = 100;        // designs a worker runs before it is replaced; 1: each
+                                           // design in a fresh process of its own
     bool progreso = false;                 // progress bar on standard error
     std::string nombreResumen = "resumen"; // DIR/<name>.csv and DIR/<name>.jsonl
 };

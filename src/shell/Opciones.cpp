@@ -17,9 +17,10 @@ const option kLargas[] = {{"help", no_argument, nullptr, 'h'},
                           {"directorio", required_argument, nullptr, 'd'},
                           {"parte", required_argument, nullptr, 'p'},
                           {"tiempo-limite", required_argument, nullptr, 't'},
+                          {"proceso-por-diseno", no_argument, nullptr, 'u'},
                           {nullptr, 0, nullptr, 0}};
 // '+': options stop at the first operand; ':': a missing option argument is told apart.
-const char* const kCortas = "+:hVo:rql:j:d:p:t:";
+const char* const kCortas = "+:hVo:rql:j:d:p:t:u";
 
 bool llevaArgumento(char corta) {
     for (const char* c = kCortas; *c; ++c)
@@ -124,6 +125,10 @@ bool aplicar(Opciones& op, int c, const std::string& arg, bool& soloLote) {
     case 't':
         soloLote = true;
         return leerSegundos(arg, op.limiteSegundos);
+    case 'u':
+        soloLote = true;
+        op.procesoPorDiseno = true;
+        return true;
     default:
         return false;
     }
@@ -132,7 +137,7 @@ bool aplicar(Opciones& op, int c, const std::string& arg, bool& soloLote) {
 // Checks that hold between options and operands.
 std::string comprobarConjunto(Opciones& op, bool soloLote, std::size_t operandos) {
     if (op.manifiesto.empty()) {
-        if (soloLote) return "-j, -d, --parte y -t solo valen con --lote";
+        if (soloLote) return "-j, -d, --parte, -t y -u solo valen con --lote";
         return "";
     }
     if (operandos > 0) return "con --lote no se dan argumentos de ejecución";
@@ -241,12 +246,14 @@ Opciones:
 Lotes:
   -l, --lote MANIFIESTO     ejecuta cada diseño de un manifiesto CSV (- para la entrada
                             estándar) con la cabecera id,edificio,clima,zona,limites,defectos;
-                            cada diseño en su propio proceso y en su carpeta DIR/<id>/
+                            cada diseño en su carpeta DIR/<id>/
   -j, --trabajos N          diseños a la vez (por omisión, uno por núcleo)
   -d, --directorio DIR      carpeta del lote (por omisión, lote), con DIR/resumen.csv y
                             DIR/resumen.jsonl
   -p, --parte K/N           ejecuta solo la parte K de N del manifiesto
   -t, --tiempo-limite SEG   tiempo máximo por diseño en segundos (300; 0, sin límite)
+  -u, --proceso-por-diseno  cada diseño en un proceso nuevo (por omisión, cada proceso
+                            trabajador ejecuta hasta 100 diseños, uno tras otro)
 
 Códigos de salida: 0 ejecución normal, sea cual sea el veredicto; 3 error fatal en los datos o
 error de uso. Con --lote: 0 si todos los diseños se ejecutaron, 3 si alguno no llegó al final

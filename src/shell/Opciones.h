@@ -40,6 +40,7 @@ struct Opciones {
     std::string directorio = "lote";
     int parte = 0, partes = 0;
     double limiteSegundos = 300.0;
+    bool procesoPorDiseno = false; // each design in a fresh worker process
 
     std::string error; // the reason of Accion::Error, in UTF-8
 

@@ -98,7 +98,7 @@ TEST(LineaOrdenes, OpcionesDeLaOrden) {
 
     s = orden("LC_ALL=C.UTF-8 " + q(kExe) + " --trabajos 2 a b c d e", dir.ruta());
     EXPECT_EQ(s.codigo, 3);
-    EXPECT_EQ(s.error, "envolvente: -j, -d, --parte y -t solo valen con --lote\n"
+    EXPECT_EQ(s.error, "envolvente: -j, -d, --parte, -t y -u solo valen con --lote\n"
                        "Uso: envolvente [OPCIONES] EDIFICIO CLIMA ZONA RESULTADOS LIMITES "
                        "[DEFECTOS] (envolvente --help da la ayuda)\n");
     EXPECT_EQ(orden(q(kExe) + " --sin-esto", dir.ruta()).codigo, 3);

@@ -9,6 +9,7 @@
 #include <map>
 #include <nlohmann/json.hpp>
 #include <regex>
+#include <set>
 #include <stdexcept>
 #include <sys/resource.h>
 #include <thread>
@@ -181,6 +182,20 @@ TEST(Lote, CadaTrabajadorSirveVariosDisenosYSeRelevaAlCabo) {
     EXPECT_GE(porProceso.size(), 3u); // 230 designs, at most 100 to a worker
     EXPECT_LE(porProceso.size(), 6u);
     for (const auto& [pid, n] : porProceso) EXPECT_LE(n, 100) << pid;
+
+    // One design to a worker: each in a fresh process.
+    op.disenosPorTrabajador = 1;
+    op.directorio = dir.fichero("uno");
+    ids.resize(20);
+    Lote uno(op, [](const Diseno& d, const std::string& resultados) {
+        std::ofstream("proceso") << getpid();
+        return sustituto(d, resultados);
+    });
+    EXPECT_EQ(Lote::codigoSalida(uno.ejecutar(disenos(ids))), 0);
+    std::set<std::string> procesos;
+    for (const auto& [id, zona] : ids)
+        procesos.insert(leerFichero(op.directorio + "/" + id + "/proceso"));
+    EXPECT_EQ(procesos.size(), ids.size());
 }
 
 TEST(Lote, VeredictoDelFicheroDeResultados) {

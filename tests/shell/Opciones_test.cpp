@@ -80,9 +80,13 @@ TEST(Opciones, ValoresDeCadaOpcion) {
     EXPECT_TRUE(op.ejecucion.silencioso);
     EXPECT_EQ(op.ejecucion.informe, "informe");
 
-    op = Opciones::analizar(
-        {"--lote=m.csv", "--trabajos=2", "--directorio=d", "--parte=1/1", "--tiempo-limite=0"});
+    EXPECT_FALSE(op.procesoPorDiseno);
+
+    op = Opciones::analizar({"--lote=m.csv", "--trabajos=2", "--directorio=d", "--parte=1/1",
+                             "--tiempo-limite=0", "--proceso-por-diseno"});
     EXPECT_EQ(op.accion, A::Lote);
+    EXPECT_TRUE(op.procesoPorDiseno);
+    EXPECT_TRUE(Opciones::analizar({"-ul", "m.csv"}).procesoPorDiseno);
     EXPECT_EQ(op.trabajos, 2);
     EXPECT_EQ(op.directorio, "d");
     EXPECT_EQ(op.parte, 1);
@@ -114,8 +118,9 @@ TEST(Opciones, ErroresDeUso) {
         {{"-l", "m", "--parte", "2"}, "valor no válido para -p/--parte: «2»"},
         {{"-l", "m", "-t", "-1"}, "valor no válido para -t/--tiempo-limite: «-1»"},
         {{"-l", "m", "-t", "inf"}, "valor no válido para -t/--tiempo-limite: «inf»"},
+        {{"-u", "a,b"}, "-j, -d, --parte, -t y -u solo valen con --lote"},
         {{"-o", "", "a,b"}, "valor no válido para -o/--informe: «»"},
-        {{"-j", "2", "a", "b", "c", "d", "e"}, "-j, -d, --parte y -t solo valen con --lote"},
+        {{"-j", "2", "a", "b", "c", "d", "e"}, "-j, -d, --parte, -t y -u solo valen con --lote"},
         {{"-l", "m", "a,b"}, "con --lote no se dan argumentos de ejecución"},
         {{"-l", "m", "-o", "/abs"},
          "con --lote, -o da el nombre de una carpeta dentro de la de cada diseño"},
