@@ -156,13 +156,12 @@ void TPrincipal::leerClima() {
     // A climate a batch read beforehand is used in place: its hours are never copied.
     auto leido = climas_ ? climas_->find(FicheroClima) : ClimasLeidos::const_iterator();
     if (climas_ && leido != climas_->end()) {
-        meteoCompartido_ = leido->second;
-        clima_ = meteoCompartido_.get();
+        clima_ = leido->second;
     } else {
-        meteo_ = std::make_unique<Meteo>();
-        meteo_->leerClima(FicheroClima);
-        meteo_->valoresMensuales();
-        clima_ = meteo_.get();
+        auto meteo = std::make_shared<Meteo>();
+        meteo->leerClima(FicheroClima);
+        meteo->valoresMensuales();
+        clima_ = std::move(meteo);
     }
     for (int m = 0; m < 12; ++m) {
         Te_[m] = clima_->temperaturaMensual[m];
@@ -213,9 +212,7 @@ void TPrincipal::recogerDelHub() {
 
 // The objects in their order of destruction; the run pointers are cleared with them.
 void TPrincipal::destruir() {
-    meteo_.reset();
-    meteoCompartido_.reset();
-    clima_ = nullptr;
+    clima_.reset();
     edificio_.reset();
     gEdificio = nullptr;
     defectos_.reset();
@@ -239,9 +236,7 @@ void TPrincipal::liberar(const std::string& mensaje) {
     // A failed run: the hub no longer writes a verdict (its error service closed the files).
     if (global_) global_->cerrarSinVeredicto(mensaje);
     recogerDelHub();
-    meteo_.reset();
-    meteoCompartido_.reset();
-    clima_ = nullptr;
+    clima_.reset();
     edificio_.reset();
     schedules_.reset();
     excitacion_.reset();
@@ -317,7 +312,7 @@ void TPrincipal::escribirInforme(bool conError, const std::string& mensaje) {
     f.excitacion = excitacion_.get();
     f.datos = datos_.get();
     if (climaLeido_) {
-        f.meteo = clima_;
+        f.meteo = clima_.get();
         f.Te = Te_;
         f.HRe = HRe_;
         f.Ti = Ti_;

@@ -97,9 +97,7 @@ private:
     std::unique_ptr<Excitacion> excitacion_;
     std::unique_ptr<ListaSchedule> schedules_;
     std::unique_ptr<Edificio> edificio_;
-    std::unique_ptr<Meteo> meteo_;                 // the climate this run read itself
-    std::shared_ptr<const Meteo> meteoCompartido_; // or the one its batch read beforehand
-    const Meteo* clima_ = nullptr;                 // whichever of the two the run uses
+    std::shared_ptr<const Meteo> clima_; // read by this run, or by its batch beforehand
     bool revisar_ = false;
     std::unique_ptr<RevisionClaves> vigia_;
     std::vector<Aviso> avisos_;

@@ -4,75 +4,16 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include "comun/EdificioDePrueba.h"
 #include "comun/Entorno.h"
 
 namespace {
-
-const std::string kFuentes = ENVOLVENTE_FUENTES;
-
-// One room with a south wall and a window, as the integration case "ventanas" has it.
-const char* const kEdificio = R"(
-"EDIFICIO" = BUILD-PARAMETERS
-TYPE-BUILD = Unifamiliar
-CLASE-HIGROMETRIA = 3
-..
-"P-A" = POLYGON
-V1 = ( 0, 0 )
-V2 = ( 10, 0 )
-V3 = ( 10, 5 )
-V4 = ( 0, 5 )
-..
-"MURO" = CONSTRUCTION
-TYPE = U-VALUE
-U-VALUE = 0.5
-..
-"VIDRIO" = GLASS-TYPE
-TYPE = SHADING-COEF
-SHADING-COEF = 0.8
-GLASS-CONDUCTANCE = 4.0
-..
-"PB" = FLOOR
-POLYGON = "P-A"
-SPACE-HEIGHT = 3
-..
-"S1" = SPACE
-POLYGON = "P-A"
-HEIGHT = 3
-SPACE-CONDITIONS = SIN-FUENTES-INTERNAS-POR-DEFECTO
-SYSTEM-CONDITIONS = NO-ACONDICIONADO-POR-DEFECTO
-..
-"M-SUR" = EXTERIOR-WALL
-LOCATION = SPACE-V1
-CONSTRUCTION = "MURO"
-..
-"V-1" = WINDOW
-X = 1
-Y = 1
-WIDTH = 2
-HEIGHT = 1.5
-GLASS-TYPE = "VIDRIO"
-..
-)";
-
-std::string cambiar(std::string texto, const std::string& de, const std::string& a) {
-    std::size_t p = texto.find(de);
-    EXPECT_NE(p, std::string::npos) << de;
-    if (p != std::string::npos) texto.replace(p, de.size(), a);
-    return texto;
-}
 
 struct Diagnostico : ::testing::Test {
     DirectorioTemporal dir;
     std::string bdl, res;
     void SetUp() override {
-        std::string clima = "clima de prueba\n40.4\n";
-        for (int h = 0; h < 8760; ++h) clima += "1 1 1 10.0 0 0 0 0.005 0 2 180 0 90\n";
-        dir.escribir("clima.txt", clima);
-        dir.escribir("limites.lim", leerFichero(kFuentes + "/examples/lib/limites.lim"));
-        dir.escribir("BDLLIB.DAT", leerFichero(kFuentes + "/examples/lib/BDLLIB.DAT"));
-        dir.escribir("defectos.inp",
-                     leerFichero(kFuentes + "/tests/integration/casos/comun/defectos.inp"));
-        dir.escribir("BDCatalogo.bdc", "\n");
+        prepararCarpetaDeEjecucion(dir);
         bdl = dir.fichero("edificio.bdl");
         res = dir.fichero("resultados.txt");
     }
@@ -91,7 +32,7 @@ struct Diagnostico : ::testing::Test {
 // kind is "32", and the run opens no file and writes no verdict (exit code 0, as ever). Standard
 // error says so, with the key, the value and where it was read.
 TEST_F(Diagnostico, TipoDeEdificioLeidoDeOtraClave) {
-    ResultadoEjecucion r = correr(std::string(kEdificio) +
+    ResultadoEjecucion r = correr(std::string(kEdificioUnaSala) +
                                   "\"CUMPLIMIENTO\" = COMPLIANCE\nC-BUILDING-TYPE = 32\n..\n");
     EXPECT_EQ(r.codigo, 0);
     EXPECT_FALSE(existe(res));
@@ -105,7 +46,8 @@ TEST_F(Diagnostico, TipoDeEdificioLeidoDeOtraClave) {
 // A window whose own name holds an X reads its X from its header ("V-EXTRA" = WINDOW: the value
 // after the next "=" is WINDOW, no number, so X stays 0). The review says where and what it hides.
 TEST_F(Diagnostico, VentanaConXEnElNombre) {
-    const std::string edificio = cambiar(kEdificio, "\"V-1\" = WINDOW", "\"V-EXTRA\" = WINDOW");
+    const std::string edificio =
+        editar(kEdificioUnaSala, {{"\"V-1\" = WINDOW", "\"V-EXTRA\" = WINDOW"}});
     ResultadoEjecucion r = correr(edificio, {"--revisar"});
     EXPECT_EQ(r.codigo, 0);
     EXPECT_EQ(r.salidaError, bdl + ":35: aviso: en el objeto \"V-EXTRA\" (WINDOW): se busca la "
@@ -118,7 +60,7 @@ TEST_F(Diagnostico, VentanaConXEnElNombre) {
 // A window whose name has no quotes is never an object, so it disappears; a DOOR is a type the
 // engine never reads. The review names both.
 TEST_F(Diagnostico, NombreSinComillasYPuerta) {
-    const std::string edificio = cambiar(kEdificio, "\"V-1\" = WINDOW", "V-1 = WINDOW") +
+    const std::string edificio = editar(kEdificioUnaSala, {{"\"V-1\" = WINDOW", "V-1 = WINDOW"}}) +
                                  "\"P-1\" = DOOR\nWIDTH = 1\nHEIGHT = 2\n..\n";
     ResultadoEjecucion r = correr(edificio, {"--revisar"});
     EXPECT_EQ(r.codigo, 0);
@@ -139,8 +81,9 @@ TEST_F(Diagnostico, NombreSinComillasYPuerta) {
 // A glass code missing from the glazing library: the first line and the error log keep the
 // message; the second line says that it is a glass code, which window asked for it, and where.
 TEST_F(Diagnostico, CodigoDeVidrioQueNoEsta) {
-    const std::string edificio = cambiar(kEdificio, "TYPE = SHADING-COEF\nSHADING-COEF = 0.8",
-                                         "TYPE = GLASS-TYPE-CODE\nGLASS-TYPE-CODE = 2203");
+    const std::string edificio =
+        editar(kEdificioUnaSala, {{"TYPE = SHADING-COEF\nSHADING-COEF = 0.8",
+                                   "TYPE = GLASS-TYPE-CODE\nGLASS-TYPE-CODE = 2203"}});
     ResultadoEjecucion r = correr(edificio);
     EXPECT_EQ(r.codigo, 3);
     EXPECT_EQ(r.salidaError, "Se ha producido un error: No se encuentra: 2203\n" + bdl +
@@ -157,7 +100,7 @@ TEST_F(Diagnostico, CodigoDeVidrioQueNoEsta) {
 // permission (not for root, who may write anywhere) and a full disk (/dev/full).
 TEST_F(Diagnostico, CarpetaDeResultadosSinEscritura) {
     const std::string falta = dir.fichero("no-existe/resultados.txt");
-    ResultadoEjecucion r = correr(kEdificio, {}, falta);
+    ResultadoEjecucion r = correr(kEdificioUnaSala, {}, falta);
     EXPECT_EQ(r.codigo, 0);
     EXPECT_EQ(r.salidaError, "envolvente: aviso: no se puede abrir Error.log (" +
                                  dir.fichero("no-existe/Error.log") +
@@ -170,7 +113,7 @@ TEST_F(Diagnostico, CarpetaDeResultadosSinEscritura) {
 
     if (geteuid() != 0) {
         ASSERT_EQ(std::system(("mkdir -m 555 " + dir.fichero("solo-lectura")).c_str()), 0);
-        r = correr(kEdificio, {}, dir.fichero("solo-lectura/resultados.txt"));
+        r = correr(kEdificioUnaSala, {}, dir.fichero("solo-lectura/resultados.txt"));
         EXPECT_EQ(r.codigo, 0);
         EXPECT_NE(r.salidaError.find("permiso denegado; la ejecuci\xF3n termina sin veredicto"),
                   std::string::npos)
@@ -178,7 +121,7 @@ TEST_F(Diagnostico, CarpetaDeResultadosSinEscritura) {
     }
 
     ASSERT_EQ(symlink("/dev/full", res.c_str()), 0);
-    r = correr(kEdificio);
+    r = correr(kEdificioUnaSala);
     EXPECT_EQ(r.codigo, 0);
     EXPECT_EQ(r.salidaError, "envolvente: aviso: no se ha podido escribir el fichero de "
                              "resultados " +
@@ -193,7 +136,7 @@ TEST_F(Diagnostico, CarpetaDeResultadosSinEscritura) {
 // beyond any placement, so the run stops with its value and its place instead of reaching NaN.
 TEST_F(Diagnostico, EspacioMuyLejos) {
     ResultadoEjecucion r =
-        correr(cambiar(kEdificio, "HEIGHT = 3\nSPACE", "HEIGHT = 3\nX = 1e38\nSPACE"));
+        correr(editar(kEdificioUnaSala, {{"HEIGHT = 3\nSPACE", "HEIGHT = 3\nX = 1e38\nSPACE"}}));
     EXPECT_EQ(r.codigo, 3);
     EXPECT_EQ(r.salidaError,
               "Se ha producido un error: Error Grave de Definici\xF3n Geom\xE9trica. El valor de X "

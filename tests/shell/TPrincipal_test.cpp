@@ -6,91 +6,15 @@
 #include <gtest/gtest.h>
 
 #include "base/ErrorFatal.h"
+#include "comun/EdificioDePrueba.h"
 #include "comun/Entorno.h"
 
 namespace {
 
-const std::string kFuentes = ENVOLVENTE_FUENTES;
-
-// The building every case edits; its line numbers are those the expectations name.
-const char* const kEdificio = R"(
-"EDIFICIO" = BUILD-PARAMETERS
-TYPE-BUILD = Unifamiliar
-CLASE-HIGROMETRIA = 3
-..
-"P-A" = POLYGON
-V1 = ( 0, 0 )
-V2 = ( 10, 0 )
-V3 = ( 10, 5 )
-V4 = ( 0, 5 )
-..
-"MURO" = CONSTRUCTION
-TYPE = U-VALUE
-U-VALUE = 0.5
-..
-"VIDRIO" = GLASS-TYPE
-TYPE = SHADING-COEF
-SHADING-COEF = 0.8
-GLASS-CONDUCTANCE = 4.0
-..
-"PB" = FLOOR
-POLYGON = "P-A"
-SPACE-HEIGHT = 3
-..
-"S1" = SPACE
-POLYGON = "P-A"
-HEIGHT = 3
-SPACE-CONDITIONS = SIN-FUENTES-INTERNAS-POR-DEFECTO
-SYSTEM-CONDITIONS = NO-ACONDICIONADO-POR-DEFECTO
-..
-"M-SUR" = EXTERIOR-WALL
-LOCATION = SPACE-V1
-CONSTRUCTION = "MURO"
-..
-"V-1" = WINDOW
-X = 1
-Y = 1
-WIDTH = 2
-HEIGHT = 1.5
-GLASS-TYPE = "VIDRIO"
-..
-)";
-
-// An edit of the building: the first occurrence of `buscar` replaced (appended when empty).
-struct Cambio {
-    std::string buscar, poner;
-};
-
-std::string editar(std::string texto, const std::vector<Cambio>& cambios) {
-    for (const Cambio& c : cambios) {
-        if (c.buscar.empty()) {
-            texto += c.poner;
-            continue;
-        }
-        std::size_t p = texto.find(c.buscar);
-        EXPECT_NE(p, std::string::npos) << c.buscar;
-        if (p != std::string::npos) texto.replace(p, c.buscar.size(), c.poner);
-    }
-    return texto;
-}
-
-// A run folder: the building, a constant climate, the sample limits and glazing library, the
-// defaults of the integration cases and an empty catalogue.
+// A run folder for the building of each case.
 struct Revision : ::testing::Test {
     DirectorioTemporal dir;
-    void SetUp() override {
-        std::string clima = "clima de prueba\n40.4\n";
-        for (int h = 0; h < 8760; ++h) clima += "1 1 1 10.0 0 0 0 0.005 0 2 180 0 90\n";
-        dir.escribir("clima.txt", clima);
-        dir.escribir("limites.lim", leerFichero(kFuentes + "/examples/lib/limites.lim"));
-        dir.escribir("BDLLIB.DAT", leerFichero(kFuentes + "/examples/lib/BDLLIB.DAT"));
-        dir.escribir("BDCatalogo.bdc", "\n");
-        escribirDefectos("");
-    }
-    void escribirDefectos(const std::string& antes) {
-        dir.escribir("defectos.inp",
-                     antes + leerFichero(kFuentes + "/tests/integration/casos/comun/defectos.inp"));
-    }
+    void SetUp() override { prepararCarpetaDeEjecucion(dir); }
     void preparar(TPrincipal& p, const std::string& edificio, bool revisar) {
         p.ocultarProgreso();
         p.ponerRevision(revisar);
@@ -176,8 +100,8 @@ TEST_F(Revision, CadaTrampaDaSuAvisoConFicheroYLinea) {
     };
     // clang-format on
     for (const Trampa& t : trampas) {
-        escribirDefectos(t.defectosAntes);
-        const std::vector<Aviso> avisos = revisar(editar(kEdificio, t.cambios));
+        escribirDefectos(dir, t.defectosAntes);
+        const std::vector<Aviso> avisos = revisar(editar(kEdificioUnaSala, t.cambios));
         bool hallado = false;
         std::string vistos;
         for (const Aviso& a : avisos) {
@@ -189,8 +113,8 @@ TEST_F(Revision, CadaTrampaDaSuAvisoConFicheroYLinea) {
                              << ":" << t.linea << "; hay:" << vistos;
     }
     // The building as it is gives no warning at all.
-    escribirDefectos("");
-    EXPECT_TRUE(revisar(kEdificio).empty());
+    escribirDefectos(dir, "");
+    EXPECT_TRUE(revisar(kEdificioUnaSala).empty());
 }
 
 struct Fallo {
@@ -226,7 +150,7 @@ TEST_F(Revision, ElErrorFatalSenalaSuLugar) {
         std::string esperada = f.segunda;
         for (std::size_t p; (p = esperada.find('@')) != std::string::npos;)
             esperada.replace(p, 1, dir.ruta());
-        EXPECT_EQ(segundaLinea(editar(kEdificio, f.cambios)), esperada) << f.caso;
+        EXPECT_EQ(segundaLinea(editar(kEdificioUnaSala, f.cambios)), esperada) << f.caso;
     }
 }
 
