@@ -231,15 +231,9 @@ private:
     // The rounded U of an element (U = H/A with the films given) against a limit.
     void registrarU(const Elemento& e, float U, float H, float hOut, float hIn, const Limite& L,
                     std::string texto, float factor = ResultadoComprobacion::kSinValor) {
-        ResultadoComprobacion r;
-        r.tipo = TipoComprobacion::Transmitancia;
-        r.elemento = &e;
-        r.valor = U;
-        r.limite = L.valor;
+        auto r = ResultadoComprobacion::maximo(TipoComprobacion::Transmitancia, &e, U, L.valor, 0,
+                                               std::move(texto));
         r.redondeo = 2;
-        r.cumple = U <= L.valor;
-        r.lista = 0;
-        r.texto = std::move(texto);
         r.clave = L.clave;
         r.categoriaLimite = L.categoria;
         r.H = H;
@@ -320,15 +314,11 @@ private:
             e.calcularUPerimetral(Up, ed_.dAislamientoPerimetral, ed_.rAislamientoPerimetral, hOut,
                                   hIn);
             const Limite Lm = limiteMuros();
-            ResultadoComprobacion r;
-            r.tipo = TipoComprobacion::AislamientoPerimetral;
-            r.elemento = &e;
-            r.valor = Up;
-            r.limite = Lm.valor;
-            r.cumple = Up <= Lm.valor;
-            r.texto = formatear("\"Aislamiento Perimetral de la Solera\": U = "
-                                "%1.2fW/m2K Ulimite = %1.2fW/m2K",
-                                Up, Lm.valor);
+            auto r = ResultadoComprobacion::maximo(
+                TipoComprobacion::AislamientoPerimetral, &e, Up, Lm.valor, 0,
+                formatear("\"Aislamiento Perimetral de la Solera\": U = "
+                          "%1.2fW/m2K Ulimite = %1.2fW/m2K",
+                          Up, Lm.valor));
             r.clave = Lm.clave;
             r.categoriaLimite = Lm.categoria;
             r.hExterior = hOut;

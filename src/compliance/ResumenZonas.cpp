@@ -48,14 +48,10 @@ std::string ResumenZonas::textoLista(const std::vector<float>& lista) {
 void ResumenZonas::comprobarLucernario(const Elemento& e, float H, float A, float he,
                                        float hi) const {
     const float U = H / A;
-    ResultadoComprobacion r;
-    r.tipo = TipoComprobacion::VentanaTechumbre;
-    r.elemento = &e;
-    r.valor = U;
-    r.limite = kUMonolitico;
-    r.cumple = U <= kUMonolitico;
-    r.texto = formatear(
-        "Ventana proyecto techumbre U = %1.2f W/m2K U m\xE1ximo permitido = 3.6 W/m2K ", U);
+    auto r = ResultadoComprobacion::maximo(
+        TipoComprobacion::VentanaTechumbre, &e, U, kUMonolitico, 0,
+        formatear("Ventana proyecto techumbre U = %1.2f W/m2K U m\xE1ximo permitido = 3.6 W/m2K ",
+                  U));
     r.categoriaLimite = "huecos";
     r.H = H;
     r.area = A;

@@ -199,14 +199,9 @@ void Condensaciones::superficial(const Elemento1D& e, float fRsiMin, float hOut,
     e.calcularH(H, hOut, hIn);
     float U = H / A;
     float fRsi = 1.0f - kRsiSuperficial * U;
-    ResultadoComprobacion r;
-    r.tipo = TipoComprobacion::CondensacionSuperficial;
-    r.elemento = &e;
-    r.valor = fRsi;
-    r.limite = fRsiMin;
-    r.cumple = fRsi >= fRsiMin;
-    r.lista = 1;
-    r.texto = e.nombre + formatear(": fRsi = %1.2f fRsi_minimo = %1.2f", fRsi, fRsiMin);
+    auto r = ResultadoComprobacion::minimo(
+        TipoComprobacion::CondensacionSuperficial, &e, fRsi, fRsiMin, 1,
+        e.nombre + formatear(": fRsi = %1.2f fRsi_minimo = %1.2f", fRsi, fRsiMin));
     r.H = H;
     r.area = A;
     r.hExterior = hOut;
@@ -241,14 +236,9 @@ void Condensaciones::comprobarPuentesTermicos(const Elemento& e, float fRsiMin) 
         if (gDefectos && i < static_cast<int>(gDefectos->puentes.size()))
             tipo = gDefectos->puentes[i].nombre;
         float frsi = e.puentes[i].frsi;
-        ResultadoComprobacion r;
-        r.tipo = TipoComprobacion::PuenteTermico;
-        r.elemento = &e;
-        r.valor = frsi;
-        r.limite = fRsiMin;
-        r.cumple = frsi >= fRsiMin;
-        r.lista = 4;
-        r.texto = tipo + formatear(": fRsi = %1.2f fRsi_minimo = %1.2f", frsi, fRsiMin);
+        auto r = ResultadoComprobacion::minimo(
+            TipoComprobacion::PuenteTermico, &e, frsi, fRsiMin, 4,
+            tipo + formatear(": fRsi = %1.2f fRsi_minimo = %1.2f", frsi, fRsiMin));
         r.fila = i;
         gGlobal2->registrar(std::move(r));
     }

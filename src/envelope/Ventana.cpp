@@ -185,15 +185,9 @@ float Ventana::factorSolarModificadoVerano() const {
 void Ventana::comprobarHueco(float Umax, float hOut, float hIn, float Pmax) const {
     // A window without area has the U of its fractions.
     float Uw = A != 0.0f ? UA() / A : fraccionMarco * UMarco + fraccionVidrio * vidrio->U();
-    ResultadoComprobacion u;
-    u.tipo = TipoComprobacion::TransmitanciaHueco;
-    u.elemento = this;
-    u.valor = Uw;
-    u.limite = Umax;
-    u.cumple = Uw <= Umax;
-    u.lista = 0;
-    u.texto =
-        nombre + ": Uventana = " + formatear(Uw) + "W/m2K Ulimite = " + formatear(Umax) + "W/m2K";
+    auto u = ResultadoComprobacion::maximo(TipoComprobacion::TransmitanciaHueco, this, Uw, Umax, 0,
+                                           nombre + ": Uventana = " + formatear(Uw) +
+                                               "W/m2K Ulimite = " + formatear(Umax) + "W/m2K");
     u.clave = "Transmitancia-maxima-huecos";
     u.categoriaLimite = "huecos";
     u.H = UA();
@@ -202,15 +196,10 @@ void Ventana::comprobarHueco(float Umax, float hOut, float hIn, float Pmax) cons
     u.hInterior = hIn;
     gGlobal2->registrar(std::move(u));
     if (esPuerta()) return;
-    ResultadoComprobacion p;
-    p.tipo = TipoComprobacion::Permeabilidad;
-    p.elemento = this;
-    p.valor = permeabilidad_;
-    p.limite = Pmax;
-    p.cumple = permeabilidad_ <= Pmax;
-    p.lista = 3;
-    p.texto = nombre + ": Permeabilidad = " + formatear(permeabilidad_) +
-              " Permeabilidad_limite = " + formatear(Pmax);
+    auto p = ResultadoComprobacion::maximo(
+        TipoComprobacion::Permeabilidad, this, permeabilidad_, Pmax, 3,
+        nombre + ": Permeabilidad = " + formatear(permeabilidad_) +
+            " Permeabilidad_limite = " + formatear(Pmax));
     p.clave = "Permeabilidad-maxima-huecos";
     p.categoriaLimite = "huecos";
     gGlobal2->registrar(std::move(p));

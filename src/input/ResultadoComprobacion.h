@@ -51,4 +51,30 @@ struct ResultadoComprobacion {
 
     // The space whose loop made the check (-1: none); stamped by the hub.
     int espacio = -1;
+
+    // A value checked against a maximum (it passes when not above it) or a minimum (when not
+    // below it), with the failure list and the line that a failure writes.
+    static ResultadoComprobacion maximo(TipoComprobacion tipo, const void* elemento, float valor,
+                                        float limite, int lista, std::string texto) {
+        return comparado(tipo, elemento, valor, limite, valor <= limite, lista, std::move(texto));
+    }
+    static ResultadoComprobacion minimo(TipoComprobacion tipo, const void* elemento, float valor,
+                                        float limite, int lista, std::string texto) {
+        return comparado(tipo, elemento, valor, limite, valor >= limite, lista, std::move(texto));
+    }
+
+private:
+    static ResultadoComprobacion comparado(TipoComprobacion tipo, const void* elemento, float valor,
+                                           float limite, bool cumple, int lista,
+                                           std::string texto) {
+        ResultadoComprobacion r;
+        r.tipo = tipo;
+        r.elemento = elemento;
+        r.valor = valor;
+        r.limite = limite;
+        r.cumple = cumple;
+        r.lista = lista;
+        r.texto = std::move(texto);
+        return r;
+    }
 };
