@@ -17,6 +17,9 @@ public:
 
     explicit ErrorFatal(std::string mensaje, Informe informe = Informe::Completo)
         : mensaje_(std::move(mensaje)), informe_(informe) {}
+    // What the report of a fatal error on standard error starts with, before the message.
+    static constexpr const char* kPrefijo = "Se ha producido un error: ";
+
     int codigo() const { return kCodigoSalida; }
     const std::string& mensaje() const { return mensaje_; }
     Informe informe() const { return informe_; }

@@ -73,21 +73,6 @@ PuntoPlano plano(const std::pair<float, float>& v) {
     return PuntoPlano{v.first, v.second};
 }
 
-// The view of an object while it is read, which must exist ("No se encuentra: " + name); for as
-// long as it lives it is the object being built, which a fatal error names.
-class Vista {
-public:
-    Vista(const LeerBDL& bdl, const char* tipo, const std::string& nombre)
-        : lector_(objetoExigido(bdl, tipo, nombre, "No se encuentra: " + nombre)),
-          contexto_(*lector_, tipo) {}
-    const LeerBDL& operator*() const { return *lector_; }
-    const LeerBDL* operator->() const { return lector_.get(); }
-
-private:
-    std::unique_ptr<LeerBDL> lector_;
-    ContextoObjeto contexto_;
-};
-
 // The space's MULTIPLIER times its storey's; true for a copy (MULTIPLIED), which is not built.
 bool leerMultiplicador(const LeerBDL& v, const Planta& pl, Espacio& e) {
     int multiplicado = 0;
@@ -260,7 +245,7 @@ void Edificio::leerFunciones() {
     std::vector<FuncionUsuario> funciones;
     for (int c : indice_.deTipo("FUNCTION")) {
         const std::string& nombreBdl = indice_.cabeceras()[c].nombre;
-        const Vista v(*bdl_, "FUNCTION", nombreBdl);
+        const VistaObjeto v(*bdl_, "FUNCTION", nombreBdl);
         FuncionUsuario f;
         f.nombre = sinComillas(nombreBdl);
         std::vector<std::string> variables;
@@ -313,7 +298,7 @@ void Edificio::leerParametrosEdificio() {
         g.claseHigrometria = 5.0f;
         return;
     }
-    const Vista v(*bdl_, "BUILD-PARAMETERS", indice_.cabeceras()[cab.front()].nombre);
+    const VistaObjeto v(*bdl_, "BUILD-PARAMETERS", indice_.cabeceras()[cab.front()].nombre);
     if (v->dameCadena("TYPE-BUILD", tipoEdificio) < 0) tipoEdificio = "Unifamiliar";
     azimut = leerReal(*v, "AZIMUTH", kNoDado);
     xRef = leerReal(*v, "X-REF", kNoDado);
@@ -346,7 +331,7 @@ void Edificio::leerParametrosEdificio() {
 }
 
 std::vector<std::pair<float, float>> Edificio::leerPoligono(const std::string& nombre) const {
-    const Vista v(*bdl_, "POLYGON", nombre);
+    const VistaObjeto v(*bdl_, "POLYGON", nombre);
     std::vector<std::pair<float, float>> vertices;
     int n = v->numeroVertices();
     if (n > 0) v->dameVertices(vertices, n);
@@ -357,7 +342,7 @@ std::vector<std::pair<float, float>> Edificio::leerPoligono(const std::string& n
 void Edificio::leerPlanta(int indicePlanta, const std::string& nombre) {
     Planta& p = plantas[indicePlanta];
     p.nombre = nombre;
-    const Vista v(*bdl_, "FLOOR", nombre);
+    const VistaObjeto v(*bdl_, "FLOOR", nombre);
     p.alturaEspacio = leerReal(*v, "SPACE-HEIGHT", 0.0f);
     p.azimut = leerReal(*v, "AZIMUTH ", kNoDado);
     p.x = leerReal(*v, "X ", kNoDado);
@@ -381,7 +366,7 @@ void Edificio::construirEspacio(int ie, int indicePlanta, int cabecera) {
     const Planta& pl = plantas[indicePlanta];
     e.planta = indicePlanta;
     e.nombrePlanta = pl.nombre;
-    const Vista v(*bdl_, "SPACE", e.nombre);
+    const VistaObjeto v(*bdl_, "SPACE", e.nombre);
     if (leerMultiplicador(*v, pl, e)) return; // a multiplied copy is not built
     const float h = leerAlturaEspacio(*v, pl, e);
     colocarEspacio(*v, pl, e);
@@ -403,7 +388,7 @@ void Edificio::colocarEspacio(const LeerBDL& v, const Planta& pl, Espacio& e) {
     const int referencia = verticeDeReferencia(ubicacion, pl);
 
     {
-        const Vista vp(*bdl_, "POLYGON", e.poligono);
+        const VistaObjeto vp(*bdl_, "POLYGON", e.poligono);
         comprobar(vp->buscar("V1", 0) > 0 && vp->buscar("V2", 0) > 0,
                   "Poligono mal definido: " + e.poligono);
     }
@@ -468,7 +453,7 @@ struct Edificio::Trazado {
 
 void Edificio::construirElemento(int ie, int codigo, int cabecera) {
     const std::string nombre = indice_.cabeceras()[cabecera].nombre;
-    const Vista v(*bdl_, kTiposElemento[codigo], nombre);
+    const VistaObjeto v(*bdl_, kTiposElemento[codigo], nombre);
     Espacio& esp = espacios[ie];
     ElementoLeido d = leerElemento(*v, nombre, esp);
 
@@ -721,7 +706,7 @@ float Edificio::construirVentana(int ie, int cabecera, const ColocacionElemento&
                                  float inclinacion, float azimutMuro, float zBase,
                                  std::vector<Elemento*>& ventanasMuro) {
     const std::string nombre = indice_.cabeceras()[cabecera].nombre;
-    const Vista v(*bdl_, "WINDOW", nombre);
+    const VistaObjeto v(*bdl_, "WINDOW", nombre);
     Espacio& esp = espacios[ie];
     float x = leerReal(*v, "X", 0.0f);
     float y = leerReal(*v, "Y ", 0.0f);
@@ -763,13 +748,13 @@ float Edificio::construirVentana(int ie, int cabecera, const ColocacionElemento&
 
 void Edificio::construirCondiciones() {
     for (std::size_t i = 0; i + 1 < nombresCondiciones.size(); ++i) {
-        const Vista v(*bdl_, "SPACE-CONDITIONS", nombresCondiciones[i]);
+        const VistaObjeto v(*bdl_, "SPACE-CONDITIONS", nombresCondiciones[i]);
         condiciones.push_back(
             std::make_unique<CondicionesOperacionales>(*v, nombresCondiciones[i]));
     }
     condiciones.push_back(std::make_unique<CondicionesOperacionales>());
     for (std::size_t i = 0; i + 1 < nombresSistemas.size(); ++i) {
-        const Vista v(*bdl_, "SYSTEM-CONDITIONS", nombresSistemas[i]);
+        const VistaObjeto v(*bdl_, "SYSTEM-CONDITIONS", nombresSistemas[i]);
         sistemas.push_back(std::make_unique<CondicionesSistemas>(*v, nombresSistemas[i]));
     }
     sistemas.push_back(std::make_unique<CondicionesSistemas>());
@@ -797,7 +782,7 @@ void Edificio::crearZonas(const std::string& modo) {
     for (std::size_t i = 0; i < espacios.size(); ++i) {
         Espacio& e = espacios[i];
         if (e.multiplicado) continue;
-        const Vista v(*bdl_, "SPACE", e.nombre);
+        const VistaObjeto v(*bdl_, "SPACE", e.nombre);
         if (v->dameEntero("PILLARS-NUMBER", e.pilares) < 0)
             e.pilares =
                 gDefectos ? gDefectos->exigir(gDefectos->pilaresPorZona, "PILARES-POR-ZONA") : 0;

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <unordered_set>
 
 #include "base/Directorios.h"
 #include "base/ErrorFatal.h"
+#include "base/Formato.h"
 #include "building/DetectorParticiones.h"
 #include "envelope/Elemento.h"
 #include "envelope/VidrioComplejo.h"
@@ -18,9 +20,7 @@ namespace {
 const char* const kElementos[] = {"EXTERIOR-WALL", "ROOF", "INTERIOR-WALL", "UNDERGROUND-WALL"};
 
 std::string dosDecimales(float v) {
-    char t[32];
-    std::snprintf(t, sizeof t, "%1.2f", static_cast<double>(v));
-    return t;
+    return formatear("%1.2f", static_cast<double>(v));
 }
 
 // The construction the detected partitions take from the defaults file.
@@ -203,8 +203,9 @@ void RevisionEdificio::murosQuitados(const std::vector<Elemento*>& antes) {
     const std::vector<Elemento*>& despues = registros();
     const std::string construccion =
         gDefectos ? " (" + construccionParticiones(*gDefectos) + ")" : std::string();
+    const std::unordered_set<const Elemento*> quedan(despues.begin(), despues.end());
     for (const Elemento* e : antes) {
-        if (std::find(despues.begin(), despues.end(), e) != despues.end()) continue;
+        if (quedan.count(e)) continue;
         avisar(*e, Aviso::Clase::MuroInteriorQuitado,
                "el muro interior vertical sale del modelo t\xE9rmico; en su lugar cuentan las "
                "particiones deducidas de los suelos, con la construcci\xF3n de particiones de "

@@ -48,9 +48,7 @@ std::vector<Capa> Construccion::leerCapas(const LeerBDL& construccion,
                                           const char* claveResistencia) {
     std::string nombreCapas;
     construccion.dameCadena("LAYERS =", nombreCapas);
-    std::unique_ptr<LeerBDL> capasObj =
-        objetoExigido(*gLeerBDL, "LAYERS", nombreCapas, "No se encuentra: " + nombreCapas);
-    const ContextoObjeto enCapas(*capasObj, "LAYERS");
+    const VistaObjeto capasObj(*gLeerBDL, "LAYERS", nombreCapas);
 
     std::vector<std::string> materiales;
     comprobar(capasObj->dameListaCadenas("MATERIAL", materiales) >= 0, mensajeSinLista);

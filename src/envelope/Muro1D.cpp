@@ -49,9 +49,7 @@ Muro1D::Muro1D(const std::string& n, int nl, const std::vector<float>& a, const 
     const std::string malDefinida = "CONSTRUCTION del muro mal definida: " + nombre;
     std::string nombreConstruccion;
     comprobar(muro->dameCadena("CONSTRUCTION", nombreConstruccion) >= 0, malDefinida);
-    std::unique_ptr<LeerBDL> objConstruccion = objetoExigido(
-        *gLeerBDL, "CONSTRUCTION", nombreConstruccion, "No se encuentra: " + nombreConstruccion);
-    const ContextoObjeto enConstruccion(*objConstruccion, "CONSTRUCTION");
+    const VistaObjeto objConstruccion(*gLeerBDL, "CONSTRUCTION", nombreConstruccion);
     std::string tipoLeido;
     comprobar(objConstruccion->dameCadena(" TYPE ", tipoLeido) >= 0, malDefinida);
     construccion = nombreConstruccion;

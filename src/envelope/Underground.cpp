@@ -41,9 +41,7 @@ Underground::Underground(const std::string& n, int nl, const std::vector<float>&
     std::string nombreConstruccion;
     comprobar(objeto->dameCadena("CONSTRUCTION", nombreConstruccion) >= 0,
               "CONSTRUCTION del muro %s esta mal definida");
-    std::unique_ptr<LeerBDL> objConstruccion = objetoExigido(
-        *gLeerBDL, "CONSTRUCTION", nombreConstruccion, "No se encuentra: " + nombreConstruccion);
-    const ContextoObjeto enConstruccion(*objConstruccion, "CONSTRUCTION");
+    const VistaObjeto objConstruccion(*gLeerBDL, "CONSTRUCTION", nombreConstruccion);
     const std::string malDefinido = "CONSTRUCTION mal definido: " + nombreConstruccion;
     std::string tipoLeido;
     comprobar(objConstruccion->dameCadena(" TYPE ", tipoLeido) >= 0, malDefinido);

@@ -98,9 +98,7 @@ Ventana::Ventana(const std::string& n, int nl, const std::vector<float>& a,
 void Ventana::leerVidrio(const LeerBDL& ventana, float parametroSolar) {
     comprobar(ventana.dameCadena("GLASS-TYPE", nombreVidrio) >= 0,
               "Ventana mal definida, falta clave GLASS-TYPE");
-    std::unique_ptr<LeerBDL> tipoVidrio =
-        objetoExigido(*gLeerBDL, "GLASS-TYPE", nombreVidrio, "No se encuentra: " + nombreVidrio);
-    const ContextoObjeto enVidrio(*tipoVidrio, "GLASS-TYPE");
+    const VistaObjeto tipoVidrio(*gLeerBDL, "GLASS-TYPE", nombreVidrio);
     std::string clase;
     comprobar(tipoVidrio->dameCadena(" TYPE ", clase) >= 0,
               "GLASS-TYPE mal definido, falta clave obligatoria TYPE");

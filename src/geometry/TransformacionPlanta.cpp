@@ -5,6 +5,7 @@
 #include <string>
 
 #include "base/ErrorFatal.h"
+#include "base/Formato.h"
 #include "base/Valores.h"
 
 namespace {
@@ -19,10 +20,9 @@ constexpr float kLimiteColocacion = 1e8f;
 bool dado(float v, const char* clave) {
     if (esNoDado(v)) return false;
     if (!(std::fabs(v) < kLimiteColocacion)) {
-        char valor[32];
-        std::snprintf(valor, sizeof valor, "%g", static_cast<double>(v));
         errorFatal(std::string("Error Grave de Definici\xF3n Geom\xE9trica. El valor de ") + clave +
-                   " es = " + valor + " y debe estar entre -1e8 y 1e8");
+                   " es = " + formatear("%g", static_cast<double>(v)) +
+                   " y debe estar entre -1e8 y 1e8");
     }
     return true;
 }

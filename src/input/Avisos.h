@@ -38,8 +38,6 @@ struct Aviso {
 class Avisos {
 public:
     void anadir(Aviso aviso);
-    const std::vector<Aviso>& todos() const { return avisos_; }
-    bool vacio() const { return avisos_.empty(); }
     // By file (in the order the files were first named) and then by line; the order of finding
     // within a line.
     std::vector<Aviso> ordenados() const;

@@ -64,6 +64,12 @@ std::unique_ptr<LeerBDL> objetoExigido(const LeerBDL& padre, const char* tipo,
     return v;
 }
 
+VistaObjeto::VistaObjeto(const LeerBDL& padre, const char* tipo, const std::string& nombre)
+    : lector_(objetoExigido(padre, tipo, nombre, "No se encuentra: " + nombre)),
+      contexto_(*lector_, tipo) {}
+
+VistaObjeto::~VistaObjeto() = default;
+
 Lugar lugarEnObjetoActual(const std::string& texto) {
     const PilaObjetos::Marco* m = gGlobal2 ? gGlobal2->pilaObjetos().actual() : nullptr;
     if (!m || !m->vista || !m->vista->texto()) return Lugar();

@@ -31,6 +31,22 @@ std::string descripcionObjeto(const std::string& tipo, const std::string& nombre
 std::unique_ptr<LeerBDL> objetoExigido(const LeerBDL& padre, const char* tipo,
                                        const std::string& nombre, const std::string& mensaje);
 
+// The view of an object while it is read, which must exist ("No se encuentra: " + name): for as
+// long as it lives it is the object being built, which a fatal error names.
+class VistaObjeto {
+public:
+    VistaObjeto(const LeerBDL& padre, const char* tipo, const std::string& nombre);
+    ~VistaObjeto();
+    VistaObjeto(const VistaObjeto&) = delete;
+    VistaObjeto& operator=(const VistaObjeto&) = delete;
+    const LeerBDL& operator*() const { return *lector_; }
+    const LeerBDL* operator->() const { return lector_.get(); }
+
+private:
+    std::unique_ptr<LeerBDL> lector_;
+    ContextoObjeto contexto_;
+};
+
 // Where `texto` first stands in the innermost object being built, after its header (the header
 // itself when it is not there); unknown without one.
 Lugar lugarEnObjetoActual(const std::string& texto);

@@ -5,6 +5,7 @@
 
 #include "base/Formato.h"
 #include "input/LeerBDL.h"
+#include "input/TextoBDL.h"
 
 Global2* gGlobal2 = nullptr;
 
@@ -41,13 +42,9 @@ std::string motivo(int e) {
 
 // The blank-separated word of the text that holds position p.
 std::string palabraEn(const LeerBDL& bdl, int p) {
-    const char* t = bdl.texto();
-    const int n = bdl.longitud();
-    auto blanco = [](char c) { return c == ' ' || c == '\n' || c == '\t' || c == '\r'; };
     int a = p, b = p;
-    while (a > 0 && !blanco(t[a - 1])) --a;
-    while (b < n && !blanco(t[b])) ++b;
-    return std::string(t + a, t + b);
+    TextoBDL::palabra(bdl.texto(), bdl.longitud(), p, a, b);
+    return std::string(bdl.texto() + a, bdl.texto() + b);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <system_error>
 #include <unordered_map>
 
+#include "base/ErrorFatal.h"
 #include "base/TextoLatin1.h"
 #include "building/Edificio.h"
 #include "input/Global2.h"
@@ -66,8 +67,7 @@ Json error(const FuentesInforme& f) {
     if (!f.conError) return nullptr;
     Json j = JsonInforme::objeto(3);
     JsonInforme::anadir(j, "mensaje", JsonInforme::texto(f.mensajeError));
-    JsonInforme::anadir(j, "textoError",
-                        JsonInforme::texto(Informe::kPrefijoError + f.mensajeError));
+    JsonInforme::anadir(j, "textoError", JsonInforme::texto(ErrorFatal::kPrefijo + f.mensajeError));
     JsonInforme::anadir(j, "etapa", f.etapaError.empty() ? Json(nullptr) : Json(f.etapaError));
     return j;
 }

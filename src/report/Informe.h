@@ -9,7 +9,6 @@
 class Informe {
 public:
     static constexpr int kVersion = 1;
-    static constexpr const char* kPrefijoError = "Se ha producido un error: ";
 
     // The report as JSON text (UTF-8, without a line end).
     static std::string texto(const FuentesInforme& fuentes);

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "base/Formato.h"
 #include "base/TextoLatin1.h"
 #include "base/Valores.h"
 
@@ -50,9 +51,7 @@ Json JsonInforme::numeros(const std::vector<double>& v) {
 
 Json JsonInforme::dosDecimales(float v) {
     if (!std::isfinite(v)) return Json(nullptr);
-    char texto[64];
-    std::snprintf(texto, sizeof texto, "%1.2f", static_cast<double>(v));
-    return numero(std::strtod(texto, nullptr));
+    return numero(std::strtod(formatear("%1.2f", static_cast<double>(v)).c_str(), nullptr));
 }
 
 Json JsonInforme::objeto(std::size_t n) {

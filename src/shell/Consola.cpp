@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <unistd.h>
 
+#include "base/ErrorFatal.h"
 #include "base/TextoLatin1.h"
 
 bool Consola::esTerminal() {
@@ -10,10 +11,7 @@ bool Consola::esTerminal() {
 }
 
 void Consola::mensajeError(const std::string& mensaje) {
-    std::string linea = "Se ha producido un error: " + mensaje + "\n";
-    if (esTerminal()) linea = aUtf8(linea);
-    std::fputs(linea.c_str(), stderr);
-    std::fflush(stderr);
+    linea(ErrorFatal::kPrefijo + mensaje);
 }
 
 void Consola::linea(const std::string& texto) {

@@ -12,6 +12,7 @@
 #include "base/ErrorFatal.h"
 #include "climate/Meteo.h"
 #include "shell/Arranque.h"
+#include "shell/Consola.h"
 #include "shell/Lote.h"
 #include "shell/Manifiesto.h"
 #include "shell/Opciones.h"
@@ -90,7 +91,7 @@ int LineaOrdenes::ejecutar(int argc, char** argv) {
     }
     // Nothing at all at a terminal: a person typed the bare name. A host application's empty
     // string still ends at once with code 0, as it always has.
-    if (op.sinArgumentos && isatty(fileno(stderr)))
+    if (op.sinArgumentos && Consola::esTerminal())
         SalidaTexto::escribir(stderr, Opciones::textoUso());
     return Arranque::ejecutar(op.cadena, ejecutable, op.ejecucion);
 }
@@ -104,7 +105,7 @@ int LineaOrdenes::ejecutarLote(const Opciones& op, const std::string& ejecutable
         ol.directorio = op.directorio;
         ol.limiteSegundos = op.limiteSegundos;
         if (op.procesoPorDiseno) ol.disenosPorTrabajador = 1;
-        ol.progreso = !op.ejecucion.silencioso && isatty(fileno(stderr));
+        ol.progreso = !op.ejecucion.silencioso && Consola::esTerminal();
         ol.nombreResumen = nombreResumen(op.parte, op.partes);
         // The climate files that the designs share are read here, once, before the workers
         // are forked: every run of every worker uses these readings in place.
