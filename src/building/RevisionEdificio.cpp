@@ -116,12 +116,18 @@ void RevisionEdificio::referencia(const IndiceCabeceras::Cabecera& c, const Leer
     std::string nombre;
     if (vista.dameCadena(clave, nombre) < 0) return;
     if (LeerBDL::objeto(*gLeerBDL, destino, nombre)->texto()) return;
+    avisarReferencia(c, vista.lugar(vista.buscar(clave, 0)),
+                     "no existe " + descripcionObjeto(destino, nombre));
+}
+
+void RevisionEdificio::avisarReferencia(const IndiceCabeceras::Cabecera& c, Lugar lugar,
+                                        std::string texto) {
     Aviso a;
-    a.lugar = vista.lugar(vista.buscar(clave, 0));
+    a.lugar = std::move(lugar);
     a.objeto = c.nombre;
     a.tipo = c.tipo;
     a.clase = Aviso::Clase::ReferenciaInexistente;
-    a.texto = "no existe " + descripcionObjeto(destino, nombre);
+    a.texto = std::move(texto);
     avisos_.anadir(std::move(a));
 }
 
@@ -132,14 +138,9 @@ void RevisionEdificio::listaDeNombres(const IndiceCabeceras::Cabecera& c, const 
     std::string nombre;
     if (vista.dameCadena(clave, nombre) < 0) return;
     if (std::find(nombres.begin(), nombres.end(), nombre) != nombres.end()) return;
-    Aviso a;
-    a.lugar = vista.lugar(vista.buscar(clave, 0));
-    a.objeto = c.nombre;
-    a.tipo = c.tipo;
-    a.clase = Aviso::Clase::ReferenciaInexistente;
-    a.texto =
-        std::string(clave) + " = " + nombre + ": no existe " + descripcionObjeto(destino, nombre);
-    avisos_.anadir(std::move(a));
+    avisarReferencia(c, vista.lugar(vista.buscar(clave, 0)),
+                     std::string(clave) + " = " + nombre + ": no existe " +
+                         descripcionObjeto(destino, nombre));
 }
 
 void RevisionEdificio::materiales(const IndiceCabeceras::Cabecera& c, const LeerBDL& vista) {
@@ -147,13 +148,8 @@ void RevisionEdificio::materiales(const IndiceCabeceras::Cabecera& c, const Leer
     if (vista.dameListaCadenas("MATERIAL", nombres) < 0) return;
     for (const std::string& m : nombres) {
         if (LeerBDL::objeto(*gLeerBDL, "MATERIAL", m)->texto()) continue;
-        Aviso a;
-        a.lugar = vista.lugar(std::max(0, vista.buscar(m, 1)));
-        a.objeto = c.nombre;
-        a.tipo = c.tipo;
-        a.clase = Aviso::Clase::ReferenciaInexistente;
-        a.texto = "no existe " + descripcionObjeto("MATERIAL", m);
-        avisos_.anadir(std::move(a));
+        avisarReferencia(c, vista.lugar(std::max(0, vista.buscar(m, 1))),
+                         "no existe " + descripcionObjeto("MATERIAL", m));
     }
 }
 
@@ -179,13 +175,8 @@ void RevisionEdificio::codigoDeVidrio(const IndiceCabeceras::Cabecera& c, const 
                 "digo de vidrio " +
                 codigo + " se busca en " + biblioteca + ", que no existe";
     }
-    Aviso a;
-    a.lugar = vista.lugar(std::max(0, vista.buscar("GLASS-TYPE-CODE =", 0)));
-    a.objeto = c.nombre;
-    a.tipo = c.tipo;
-    a.clase = Aviso::Clase::ReferenciaInexistente;
-    a.texto = std::move(texto);
-    avisos_.anadir(std::move(a));
+    avisarReferencia(c, vista.lugar(std::max(0, vista.buscar("GLASS-TYPE-CODE =", 0))),
+                     std::move(texto));
 }
 
 void RevisionEdificio::construirYDetectar() {

@@ -38,6 +38,8 @@ private:
     void codigoDeVidrio(const IndiceCabeceras::Cabecera& c, const LeerBDL& vista);
     void murosQuitados(const std::vector<Elemento*>& antes);
     void avisar(const Elemento& e, Aviso::Clase clase, std::string texto);
+    // A reference of object c to an object that is not there, at the place of the reference.
+    void avisarReferencia(const IndiceCabeceras::Cabecera& c, Lugar lugar, std::string texto);
 
     Avisos& avisos_;
     IndiceCabeceras cabeceras_;

@@ -2,6 +2,8 @@
 #include <string>
 #include <vector>
 
+#include "base/Calendario.h"
+
 // The climate object: one year of hourly outdoor data for the building's site and its monthly
 // means. Hour 0 is 00:00-01:00 on 1 January, hour 8759 the last hour of 31 December (365 days,
 // no leap day).
@@ -12,7 +14,7 @@
 // hour at zero too. horasLeidas counts the hours the file did supply.
 class Meteo {
 public:
-    static constexpr int kHoras = 8760;
+    static constexpr int kHoras = Calendario::kHorasAnio;
 
     Meteo();
     virtual ~Meteo();

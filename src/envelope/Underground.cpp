@@ -194,9 +194,14 @@ Underground::MetodoTerreno Underground::metodo() const {
                                           : MetodoTerreno::SoleraSinAislamiento;
 }
 
+float Underground::resistenciaAislamiento() const {
+    return metodo() == MetodoTerreno::SoleraSinAislamiento ? kResistenciaDespreciable : RLeido;
+}
+
 float Underground::Ug() const {
     const double bPrima = this->bPrima();
-    switch (metodo()) {
+    const MetodoTerreno m = metodo();
+    switch (m) {
     case MetodoTerreno::MuroEnterrado: {
         double t = resistenciaRestante(RLeido) + RLeido;
         double prof = -static_cast<double>(z);
@@ -209,11 +214,8 @@ float Underground::Ug() const {
         return 0.0f;
     case MetodoTerreno::SoleraConAislamiento:
     case MetodoTerreno::SoleraSinAislamiento: {
-        float d = DLeido, r = RLeido;
-        if (!(d > 0.0f && r > 0.0f)) {
-            d = 1.5f;
-            r = kResistenciaDespreciable;
-        }
+        const float d = m == MetodoTerreno::SoleraSinAislamiento ? 1.5f : DLeido;
+        const float r = resistenciaAislamiento();
         double dt = resistenciaRestante(r);
         double ug = (2.0 / bPrima) * 0.6366 *
                     (std::log((1.5708 * bPrima + 0.295 + dt) / (0.295 + dt)) -

@@ -57,6 +57,9 @@ public:
                                  const float* Ti, const float* HRe,
                                  const float* HRi) const override;
 
+    // The insulation resistance the ground formulas use: the one read, or a negligible one for a
+    // slab on the ground without insulation data (which is then computed as 1.5 m wide).
+    float resistenciaAislamiento() const;
     // The ground U of the element, W/m2K.
     float Ug() const;
 

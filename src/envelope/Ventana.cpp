@@ -180,9 +180,14 @@ float Ventana::factorSolarModificadoVerano() const {
            0.04f * fraccionMarco * UMarco * marco->absortancia;
 }
 
-void Ventana::comprobarHueco(float Umax, float hOut, float hIn, float Pmax) const {
+float Ventana::uw() const {
     // A window without area has the U of its fractions.
-    float Uw = A != 0.0f ? UA() / A : fraccionMarco * UMarco + fraccionVidrio * vidrio->U();
+    return A != 0.0f ? UA() / A
+                     : fraccionMarco * UMarco + fraccionVidrio * (vidrio ? vidrio->U() : 0.0f);
+}
+
+void Ventana::comprobarHueco(float Umax, float hOut, float hIn, float Pmax) const {
+    const float Uw = uw();
     auto u = ResultadoComprobacion::maximo(TipoComprobacion::TransmitanciaHueco, this, Uw, Umax, 0,
                                            nombre + ": Uventana = " + formatear(Uw) +
                                                "W/m2K Ulimite = " + formatear(Umax) + "W/m2K");

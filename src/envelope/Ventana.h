@@ -28,6 +28,8 @@ public:
     float transmitanciaNormalVidrio() const { return vidrio->transmitanciaNormal(); }
     // (frame fraction x frame U + glass fraction x Ug) x A; the films do not enter.
     float UA() const override;
+    // The window's U (frame and glass by their areas), W/m2K.
+    float uw() const;
     void calcularH(float& H, float hOut, float hIn) const override;
     // The window's U against Umax and, unless it is a door, its permeability against Pmax.
     void comprobarHueco(float Umax, float hOut, float hIn, float Pmax) const override;

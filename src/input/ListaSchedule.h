@@ -3,6 +3,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "base/Calendario.h"
+
 class LeerBDL;
 
 // Daily, weekly and annual schedules of the building file, the annual ones expanded to one value
@@ -10,7 +12,7 @@ class LeerBDL;
 class ListaSchedule {
 public:
     static constexpr int kDiasAnio = 365;
-    static constexpr int kHorasAnio = 8760;
+    static constexpr int kHorasAnio = Calendario::kHorasAnio;
     static constexpr int kHorasDia = 24;
     static constexpr int kDiasSemana = 7;
 

@@ -1,7 +1,5 @@
 #include "report/ContextoInforme.h"
 
-#include <unordered_set>
-
 #include "building/Edificio.h"
 #include "climate/Excitacion.h"
 #include "compliance/DatosComprobacion.h"
@@ -10,17 +8,19 @@
 
 ContextoInforme::ContextoInforme(const FuentesInforme& fuentes) : f(fuentes) {
     if (f.edificio) {
+        // The record array first, then the elements the model holds outside it.
         const std::vector<Elemento*>& regs = f.edificio->registros();
         elementos.assign(regs.begin(), regs.end());
         numEnRegistros = static_cast<int>(elementos.size());
-        std::unordered_set<const Elemento*> enRegistros(regs.begin(), regs.end());
+        posicion_.reserve(f.edificio->elementos.size() + elementos.size());
+        for (std::size_t i = 0; i < elementos.size(); ++i)
+            posicion_.emplace(elementos[i], static_cast<int>(i));
         for (const auto& e : f.edificio->elementos)
-            if (!enRegistros.count(e.get())) elementos.push_back(e.get());
+            if (posicion_.emplace(e.get(), static_cast<int>(elementos.size())).second)
+                elementos.push_back(e.get());
     }
-    posicion_.reserve(elementos.size());
-    for (std::size_t i = 0; i < elementos.size(); ++i)
-        posicion_.emplace(elementos[i], static_cast<int>(i));
     resultados_.resize(elementos.size());
+    puentesComprobados_.assign(elementos.size(), 0);
     if (f.excitacion) {
         const auto& sup = f.excitacion->superficiesExteriores();
         superficie_.reserve(sup.size());
@@ -30,7 +30,9 @@ ContextoInforme::ContextoInforme(const FuentesInforme& fuentes) : f(fuentes) {
     if (!f.global) return;
     for (const ResultadoComprobacion& r : f.global->resultados().resultados()) {
         const int i = indice(r.elemento);
-        if (i >= 0) resultados_[i].push_back(&r);
+        if (i < 0) continue;
+        resultados_[i].push_back(&r);
+        if (r.tipo == TipoComprobacion::PuenteTermico) puentesComprobados_[i] = 1;
     }
 }
 
@@ -41,6 +43,10 @@ int ContextoInforme::indice(const void* e) const {
 
 const std::vector<const ResultadoComprobacion*>& ContextoInforme::resultadosDe(int i) const {
     return resultados_[i];
+}
+
+bool ContextoInforme::puentesComprobados(int i) const {
+    return puentesComprobados_[i] != 0;
 }
 
 bool ContextoInforme::comprobacionTerminada() const {

@@ -21,6 +21,8 @@ public:
     int indice(const void* e) const;
     // The results of an element's checks, in the order they were made.
     const std::vector<const ResultadoComprobacion*>& resultadosDe(int indice) const;
+    // Whether the element's thermal bridges were checked.
+    bool puentesComprobados(int indice) const;
     // The check of the whole run reached its end.
     bool comprobacionTerminada() const;
     // The space of an element: its own, or the first space on its sides (partitions).
@@ -32,4 +34,5 @@ public:
 private:
     std::unordered_map<const void*, int> posicion_, superficie_;
     std::vector<std::vector<const ResultadoComprobacion*>> resultados_;
+    std::vector<char> puentesComprobados_;
 };

@@ -26,11 +26,12 @@ const ResultadoComprobacion* InformeCondensacion::resultadoIntersticial(const Co
     return nullptr;
 }
 
-Json InformeCondensacion::condensacion(const ContextoInforme& c, int indice, int perfil) {
+Json InformeCondensacion::condensacion(const ContextoInforme& c, int indice,
+                                       const ResultadoComprobacion* intersticial, int perfil) {
     const ResultadoComprobacion* sup = nullptr;
     for (const ResultadoComprobacion* r : c.resultadosDe(indice))
         if (!sup && r->tipo == TipoComprobacion::CondensacionSuperficial) sup = r;
-    if (!sup && !resultadoIntersticial(c, indice)) return nullptr;
+    if (!sup && !intersticial) return nullptr;
     Json j = JsonInforme::objeto(2);
     JsonInforme::anadir(j, "superficial", sup ? superficial(*sup) : Json(nullptr));
     JsonInforme::anadir(j, "intersticial", JsonInforme::indiceONulo(perfil));

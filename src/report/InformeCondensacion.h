@@ -13,9 +13,11 @@ struct ResultadoComprobacion;
 // the check's own function from what the check was given.
 class InformeCondensacion {
 public:
-    // Null when no condensation check was made for the element; perfil: the position of its
-    // interstitial profile among the report's profiles (-1: none).
-    static Json condensacion(const ContextoInforme& c, int indice, int perfil);
+    // Null when no condensation check was made for the element; intersticial: its interstitial
+    // check (resultadoIntersticial) or null; perfil: the position of its interstitial profile
+    // among the report's profiles (-1: none).
+    static Json condensacion(const ContextoInforme& c, int indice,
+                             const ResultadoComprobacion* intersticial, int perfil);
     // The interstitial check of the element, or null.
     static const ResultadoComprobacion* resultadoIntersticial(const ContextoInforme& c, int indice);
     // The interstitial profile of the element under its check r; null when it is undefined.

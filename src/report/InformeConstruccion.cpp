@@ -127,10 +127,7 @@ Json InformeConstruccion::ventana(const Elemento& e) {
     const float ug = v->vidrio ? v->vidrio->U() : 0.0f;
     JsonInforme::anadir(j, "uVidrio", JsonInforme::numero(ug));
     JsonInforme::anadir(j, "uMarco", JsonInforme::numero(v->UMarco));
-    JsonInforme::anadir(
-        j, "uw",
-        JsonInforme::numero(v->A != 0.0f ? v->UA() / v->A
-                                         : v->fraccionMarco * v->UMarco + v->fraccionVidrio * ug));
+    JsonInforme::anadir(j, "uw", JsonInforme::numero(v->uw()));
     JsonInforme::anadir(j, "absortividadMarco",
                         JsonInforme::numero(v->marco ? v->marco->absortancia : 0.0f));
     JsonInforme::anadir(j, "factorSombra",
@@ -146,11 +143,7 @@ Json InformeConstruccion::terreno(const Elemento& e, float uPerimetral) {
     const Underground* u = dynamic_cast<const Underground*>(&e);
     if (!u) return nullptr;
     const Underground::MetodoTerreno metodo = u->metodo();
-    // The resistance the formula leaves to the slab's own layers: on the ground without
-    // insulation data it is computed with a negligible insulation resistance.
-    float r = u->RLeido;
-    if (metodo == Underground::MetodoTerreno::SoleraSinAislamiento)
-        r = Underground::kResistenciaDespreciable;
+    const float r = u->resistenciaAislamiento();
     const double bPrima = u->bPrima();
     Json j = JsonInforme::objeto(11);
     JsonInforme::anadir(j, "posicion", posicionTerreno(*u));

@@ -134,7 +134,7 @@ Json InformeElementos::elemento(const ContextoInforme& c, int i, CatalogoInforme
     const ResultadoComprobacion* inter = InformeCondensacion::resultadoIntersticial(c, i);
     const int perfil =
         inter && capas && construccion >= 0 ? catalogo.perfil(c, *capas, construccion, *inter) : -1;
-    JsonInforme::anadir(j, "condensacion", InformeCondensacion::condensacion(c, i, perfil));
+    JsonInforme::anadir(j, "condensacion", InformeCondensacion::condensacion(c, i, inter, perfil));
     JsonInforme::anadir(j, "soleamiento", soleamiento(c, e));
     return j;
 }
@@ -235,13 +235,9 @@ void InformeElementos::transmitancia(const ContextoInforme& c, int i, Json& j) {
 void InformeElementos::veredicto(const ContextoInforme& c, int i, Json& j) {
     const Elemento& e = *c.elementos[i];
     Json lista = Json::array();
-    bool puentes = false;
     Json cumple = nullptr;
     for (const ResultadoComprobacion* r : c.resultadosDe(i)) {
-        if (r->tipo == TipoComprobacion::PuenteTermico) {
-            puentes = true;
-            continue;
-        }
+        if (r->tipo == TipoComprobacion::PuenteTermico) continue;
         lista.push_back(comprobacion(*r));
         cumple = (cumple.is_null() || cumple.get<bool>()) && r->cumple;
     }
@@ -261,7 +257,7 @@ void InformeElementos::veredicto(const ContextoInforme& c, int i, Json& j) {
     JsonInforme::anadir(j, "cumple", cumple);
     JsonInforme::anadir(j, "motivoSinComprobar", motivo ? Json(motivo) : Json(nullptr));
     JsonInforme::anadir(j, "comprobaciones", std::move(lista));
-    JsonInforme::anadir(j, "puentesComprobados", puentes);
+    JsonInforme::anadir(j, "puentesComprobados", c.puentesComprobados(i));
 }
 
 // Sky-view factor of an exterior surface past the building's own surfaces: the one the solar

@@ -38,9 +38,7 @@ Json angulo(const ContextoInforme& c, const ElementContour& b) {
 // Whether some element charged with the bridge had its thermal bridges checked.
 bool algunoComprobado(const ContextoInforme& c, const ElementContour& b) {
     for (int id : b.cargar)
-        if (id >= 0 && id < c.numEnRegistros)
-            for (const ResultadoComprobacion* r : c.resultadosDe(id))
-                if (r->tipo == TipoComprobacion::PuenteTermico) return true;
+        if (id >= 0 && id < c.numEnRegistros && c.puentesComprobados(id)) return true;
     return false;
 }
 

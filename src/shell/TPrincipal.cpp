@@ -170,7 +170,6 @@ void TPrincipal::leerClima() {
         HRi_[m] = 75.0f;
         HRiEntregada_[m] = HRi_[m];
     }
-    climaLeido_ = true;
 }
 
 void TPrincipal::comprobarRequisitos() {
@@ -311,7 +310,7 @@ void TPrincipal::escribirInforme(bool conError, const std::string& mensaje) {
     f.edificio = edificio_.get();
     f.excitacion = excitacion_.get();
     f.datos = datos_.get();
-    if (climaLeido_) {
+    if (clima_) {
         f.meteo = clima_.get();
         f.Te = Te_;
         f.HRe = HRe_;

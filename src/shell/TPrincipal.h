@@ -115,6 +115,5 @@ private:
     Reloj::time_point inicio_, inicioEtapa_;
     std::string fechaInicio_, etapaActual_;
     std::vector<EtapaInforme> etapas_;
-    bool climaLeido_ = false;
     float HRiEntregada_[12] = {}; // the interior humidities handed to the check
 };
