@@ -40,6 +40,13 @@ const TablaNormalizacion kTabla;
 
 } // namespace
 
+int byteWindows1252(unsigned cp) {
+    int byte = -1;
+    for (int k = 0; k < 32; ++k)
+        if ((kCp1252[k] ? kCp1252[k] : 0xFFFDu) == cp) byte = 0x80 + k;
+    return byte;
+}
+
 std::string aUtf8(const std::string& latin1) {
     std::string r;
     r.reserve(latin1.size() + latin1.size() / 8);

@@ -5,6 +5,9 @@
 
 // Windows-1252 bytes to UTF-8, for what is printed to a terminal.
 std::string aUtf8(const std::string& latin1);
+// The byte 0x80-0x9F of Windows-1252 whose character is cp (the undefined bytes stand for
+// U+FFFD, the last of them answering for it), or -1 when there is none.
+int byteWindows1252(unsigned cp);
 
 // The name with its accents folded (Latin-1 vowels, n with tilde and c cedilla to their base
 // letters), upper-cased, and without blanks, line feeds, tabs, hyphens, underscores, backslashes

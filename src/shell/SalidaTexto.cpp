@@ -61,18 +61,12 @@ std::string SalidaTexto::aWindows1252(const std::string& utf8) {
             continue;
         }
         i += n;
-        char byte = '?';
         if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
-            byte = static_cast<char>(cp);
-        } else {
-            // The bytes 0x80-0x9F, whose characters the console's table gives.
-            for (int k = 0x80; k < 0xA0; ++k) {
-                const std::string c = aUtf8(std::string(1, static_cast<char>(k)));
-                unsigned otro = 0;
-                if (secuencia(c, 0, otro) == c.size() && otro == cp) byte = static_cast<char>(k);
-            }
+            r.push_back(static_cast<char>(cp));
+            continue;
         }
-        r.push_back(byte);
+        const int byte = byteWindows1252(cp); // 0x80-0x9F
+        r.push_back(byte < 0 ? '?' : static_cast<char>(byte));
     }
     return r;
 }
